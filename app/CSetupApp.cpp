@@ -1,0 +1,80 @@
+// CSetupApp: start-up, the modal sheet, saving and shut-down.
+#include "app/CSetupApp.h"
+
+#include <string>
+
+#include "display/VideoDevices.h"
+#include "script/CScriptHost.h"
+#include "script/OptionInfoFile.h"
+#include "settings/CRegistry.h"
+#include "settings/NameTable.h"
+#include "settings/RegistryStore.h"
+#include "ui/CSetupCMD.h"
+#include "ui/CSetupOption.h"
+#include "ui/CSetupSheet.h"
+
+// Routing the Help command is what gives the sheet its Help button, which becomes Reset.
+BEGIN_MESSAGE_MAP(CSetupApp, CWinApp)
+ON_COMMAND(ID_HELP, &CWinApp::OnHelp)
+END_MESSAGE_MAP()
+
+CSetupApp::CSetupApp() : CWinApp(nullptr) {}
+
+bool CSetupApp::IsClientRunning() {
+  if (!FindWindowA("Tessaril", "Tessaril"))
+    return false;
+  MessageBoxA(nullptr, g_scriptHost.GetMessage(GetName(kNameAlreadyClient)), "Message", MB_OK);
+  return true;
+}
+
+void CSetupApp::SaveSettings() {
+  std::string failed;
+  const char kOptionFile[] = "savedata\\OptionInfo.lua";
+  const bool linesSaved = WriteOptionFileLines();
+  if (!SaveRegistry())
+    failed += "\r\nHKEY_LOCAL_MACHINE\\Software\\Helvane\\Tessaril";
+  const bool blockSaved = SaveOptionInfo();
+  if (!linesSaved || !blockSaved)
+    failed += std::string("\r\n") + kOptionFile;
+  if (!failed.empty()) {
+    const std::string text = "The settings could not be saved to:" + failed;
+    MessageBoxA(nullptr, text.c_str(), "Setup", MB_OK | MB_ICONWARNING);
+  }
+}
+
+BOOL CSetupApp::InitInstance() {
+  if (!CRegistry::CreateInstance()) {
+    AfxMessageBox("fail CRegistry::CrateInstance()", MB_OK);
+    return FALSE;
+  }
+  InitNameTable();
+  // Nothing may be loaded or written while the game client runs.
+  if (IsClientRunning())
+    return FALSE;
+
+  // An empty device list is no error: the System page then offers nothing.
+  EnumerateVideoDevices(AcceptAllDevices);
+  LoadRegistry();
+  ReadOptionFileLines();
+  LoadOptionInfo();
+
+  {
+    CSetupOption systemPage;
+    CSetupCMD optionPage;
+    CSetupSheet sheet("Tessaril Setup", nullptr, 0);
+    sheet.AddPage(&systemPage);
+    sheet.AddPage(&optionPage);
+    sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
+    // The result does not matter: the System page's confirmation sets g_bAccepted.
+    sheet.DoModal();
+    if (g_bAccepted)
+      SaveSettings();
+  }  // destroyed in reverse order: sheet, Option page, System page
+  return FALSE;
+}
+
+int CSetupApp::ExitInstance() {
+  CRegistry::DestroyInstance();
+  ReleaseVideoDevices();
+  return CWinApp::ExitInstance();
+}

@@ -1,0 +1,23 @@
+// The application object: the one run of the setup program.
+#pragma once
+
+#include "framework/CWinApp.h"
+
+class CSetupApp : public CWinApp {
+ public:
+  CSetupApp();
+
+  // Start-up, the modal sheet and saving; always FALSE, so the process then ends.
+  BOOL InitInstance() override;
+  int ExitInstance() override;
+
+  DECLARE_MESSAGE_MAP()
+
+ private:
+  // Runs the client guard; true when the game client's window exists (the notice was shown).
+  static bool IsClientRunning();
+  // The three save steps, each independent; one message names whatever was not saved.
+  static void SaveSettings();
+};
+
+extern CSetupApp theApp;

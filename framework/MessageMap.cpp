@@ -1,0 +1,30 @@
+// Lookup of message-map entries up the class chain.
+#include "framework/MessageMap.h"
+
+namespace {
+const MessageMapEntry kNoEntries[] = {{0, 0, 0, kSigVoid, nullptr}};
+const MessageMap kRootMap = {nullptr, kNoEntries};
+
+// Every WM_CTLCOLORxxx message is answered by the one colour entry.
+bool IsCtlColor(UINT message) {
+  return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
+}
+}  // namespace
+
+const MessageMap* CCmdTarget::GetThisMessageMap() { return &kRootMap; }
+const MessageMap* CCmdTarget::GetMessageMap() const { return &kRootMap; }
+
+const MessageMapEntry* CCmdTarget::FindMessageEntry(UINT message, UINT code, UINT id) const {
+  if (IsCtlColor(message))
+    message = WM_CTLCOLORDLG;
+  const bool keyed = message == WM_COMMAND || message == WM_NOTIFY;
+  for (const MessageMap* map = GetMessageMap(); map; map = map->base ? map->base() : nullptr) {
+    for (const MessageMapEntry* e = map->entries; e->handler; ++e) {
+      if (e->message != message)
+        continue;
+      if (!keyed || (e->id == id && e->code == code))
+        return e;
+    }
+  }
+  return nullptr;
+}

@@ -1,0 +1,23 @@
+// Reading and writing the saved option file "savedata\OptionInfo.lua".
+#pragma once
+
+#include <string>
+
+class CFile;
+
+// Keeps the lines of the saved option file that name none of the program's keys.
+void ReadOptionFileLines();
+// Takes the saved values of the 34 option keys over the current settings.
+void LoadOptionInfo();
+// Rewrites the file with the kept lines; false when it could not be opened or fully written.
+bool WriteOptionFileLines();
+// Appends the program's option block; false when it could not be opened or fully written.
+bool SaveOptionInfo();
+
+// True when a line names one of the 34 keys in double quotes, so the program owns it.
+bool IsOwnOptionLine(const std::string& line);
+
+// Writes "<table>[\"<key>\"] = <value>\r\n" in one piece.
+bool WriteOptionLine(CFile& file, const char* table, const char* key, int value);
+// printf-style formatting into a bounded buffer; never writes past it.
+std::string FormatText(const char* format, ...);

@@ -1,0 +1,3 @@
+// PLACEHOLDER until the defaults are built.
+#include "settings/CRegistry.h"
+void CRegistry::ResetToDefaults() {}

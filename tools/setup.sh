@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need on a Debian 12 machine, as root.
+# Idempotent: every step checks first and does nothing when its work is done.
+set -euo pipefail
+
+log() { printf 'setup: %s\n' "$*"; }
+
+need_pkgs=()
+have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  log "adding the i386 architecture"
+  dpkg --add-architecture i386
+  apt_stale=1
+fi
+
+# apt-get source needs a deb-src entry for this suite.
+suite=$(. /etc/os-release && echo "${VERSION_CODENAME:-bookworm}")
+if ! grep -rqsE '^(Types:.*deb-src|deb-src )' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+  log "adding a deb-src entry for $suite"
+  cat >/etc/apt/sources.list.d/tessaril-src.sources <<SRC
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: $suite $suite-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SRC
+  apt_stale=1
+fi
+
+for p in wine wine32:i386 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix \
+         binutils-mingw-w64-i686 cmake make xvfb xdotool imagemagick x11-utils \
+         fonts-nanum locales dpkg-dev googletest python3 clang-format; do
+  have "$p" || need_pkgs+=("$p")
+done
+
+if [ ${#need_pkgs[@]} -gt 0 ] || [ -n "${apt_stale:-}" ]; then
+  log "installing: ${need_pkgs[*]:-(index refresh only)}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  [ ${#need_pkgs[@]} -gt 0 ] && apt-get install -y -qq --no-install-recommends "${need_pkgs[@]}"
+fi
+
+# Korean code page 949 under Wine needs the glibc locale to exist.
+if ! locale -a 2>/dev/null | grep -qi '^ko_KR\.utf-\?8$'; then
+  log "generating the ko_KR.UTF-8 locale"
+  sed -i 's/^# *\(ko_KR.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^ko_KR.UTF-8 UTF-8' /etc/locale.gen || echo 'ko_KR.UTF-8 UTF-8' >>/etc/locale.gen
+  locale-gen >/dev/null
+fi
+log "ready"

@@ -1,0 +1,84 @@
+# Sourced by the tools: the Wine prefix, display and locale of one build tree.
+# Usage: source tools/wine-env.sh BUILD_DIR
+
+TESSARIL_BUILD=$(cd "$1" && pwd)
+TESSARIL_SOURCE=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export TESSARIL_BUILD TESSARIL_SOURCE
+export WINEPREFIX="$TESSARIL_BUILD/wineprefix"
+export WINEARCH=win32
+export WINEDEBUG=${WINEDEBUG:--all}
+# No Mono/Gecko install prompts, no desktop menu entries.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# Wine takes its ANSI code page from the locale: Korean (949) unless a test asks for another.
+unset LC_ALL
+export LANG=${TESSARIL_LANG:-ko_KR.UTF-8}
+
+# One display number per build tree, so that two trees can test side by side.
+tessaril_display_number() {
+  echo $((100 + $(printf '%s' "$TESSARIL_BUILD" | cksum | cut -d' ' -f1) % 400))
+}
+
+# Starts an Xvfb for this build tree unless DISPLAY names one already.
+tessaril_display() {
+  [ -n "${DISPLAY:-}" ] && return 0
+  local n; n=$(tessaril_display_number)
+  export DISPLAY=":$n"
+  if ! xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; then
+    Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    echo $! >"$TESSARIL_BUILD/xvfb.pid"
+    for _ in $(seq 50); do xdpyinfo -display "$DISPLAY" >/dev/null 2>&1 && break; sleep 0.1; done
+  fi
+}
+
+tessaril_reg_import() { # $1: .reg text (UTF-8, without header)
+  local f="$TESSARIL_BUILD/import.reg"
+  { printf 'Windows Registry Editor Version 5.00\r\n\r\n'; printf '%s' "$1" | sed 's/$/\r/'; } |
+    iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$f"
+  wine regedit /S "$(winepath -w "$f" 2>/dev/null)"
+  rm -f "$f"
+}
+
+# Wine's virtual desktop offers the usual list of display modes; plain Xvfb offers one.
+tessaril_virtual_desktop() { # on|off
+  if [ "$1" = on ]; then
+    tessaril_reg_import '[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"="Default"
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
+"Default"="1280x1024"
+'
+  else
+    tessaril_reg_import '[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"=-
+'
+  fi
+}
+
+# Creates the prefix once, under a lock so that parallel tests cannot race on it.
+tessaril_prefix() {
+  [ -f "$WINEPREFIX/.tessaril-ready" ] && return 0
+  (
+    flock 9
+    [ -f "$WINEPREFIX/.tessaril-ready" ] && exit 0
+    echo "wine: creating the prefix in $WINEPREFIX" >&2
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+    # A crash must end the process, not wait on an invisible dialog.
+    tessaril_reg_import '[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"굴림"="NanumGothic"
+"Gulim"="NanumGothic"
+'
+    tessaril_virtual_desktop on
+    wineserver -w
+    touch "$WINEPREFIX/.tessaril-ready"
+  ) 9>"$TESSARIL_BUILD/wineprefix.lock"
+}
+
+tessaril_stop() {
+  wineserver -k 2>/dev/null || true
+  if [ -f "$TESSARIL_BUILD/xvfb.pid" ]; then
+    kill "$(cat "$TESSARIL_BUILD/xvfb.pid")" 2>/dev/null || true
+    rm -f "$TESSARIL_BUILD/xvfb.pid"
+  fi
+}

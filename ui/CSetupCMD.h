@@ -1,0 +1,3 @@
+// PLACEHOLDER until the Option page is built.
+#pragma once
+class CSetupCMD {};
