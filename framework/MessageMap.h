@@ -47,7 +47,7 @@ class CCmdTarget {
 #define BEGIN_MESSAGE_MAP(theClass, baseClass)                                      \
   const MessageMap* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
   const MessageMap* theClass::GetThisMessageMap() {                                 \
-    typedef theClass ThisClass;                                                     \
+    using ThisClass [[maybe_unused]] = theClass;                                                   \
     typedef baseClass TheBaseClass;                                                 \
     static const MessageMapEntry entries[] = {
 #define END_MESSAGE_MAP()                                                    \

@@ -1,0 +1,51 @@
+// Resource and control ids shared by the resource script and the code.
+#pragma once
+
+// Page templates: the Korean pair the program loads, and the English pair it carries.
+#define IDD_OPTION_PAGE_EN 103
+#define IDD_SYSTEM_PAGE_EN 104
+#define IDD_OPTION_PAGE 105
+#define IDD_SYSTEM_PAGE 106
+
+// Page backgrounds (573 x 437 and 514 x 437 pixels).
+#define IDB_SYSTEM_BACK 133
+#define IDB_OPTION_BACK 138
+
+// System page controls.
+#define IDC_DEVICE 1027
+#define IDC_MODE 1028
+#define IDC_FULLSCREEN 1029
+#define IDC_SPRITE 1030
+#define IDC_TEXTURE 1031
+#define IDC_BGM_VOLUME 1032
+#define IDC_EFFECT_VOLUME 1033
+#define IDC_BGM_ON 1034
+#define IDC_EFFECT_ON 1035
+#define IDC_MOUSE_EXCLUSIVE 1036
+#define IDC_NO_SOUND 1037
+
+// Option page check boxes, one per chat-command switch.
+#define IDC_CMD_LIGHTMAP 1013
+#define IDC_CMD_FOG 1018
+#define IDC_CMD_NOTRADE 1026
+#define IDC_CMD_SKILLFAIL 1027
+#define IDC_CMD_SHOWNAME 1028
+#define IDC_CMD_WINDOW 1029
+#define IDC_CMD_SHOPPING 1031
+#define IDC_CMD_SNAP 1032
+#define IDC_CMD_HOAI 1033
+#define IDC_CMD_NOSHIFT 1035
+#define IDC_CMD_NOTALKMSG 1036
+#define IDC_CMD_MISS 1038
+#define IDC_CMD_STATEINFO 1040
+#define IDC_CMD_ITEMSNAP 1041
+#define IDC_CMD_MERAI 1042
+#define IDC_CMD_NOCTRL 1044
+#define IDC_CMD_NOTALKMSG2 1045
+#define IDC_CMD_AURA 1046
+#define IDC_CMD_EFFECT 1047
+#define IDC_CMD_LOGINOUT 1048
+#define IDC_CMD_CAMERA 1049
+
+// The sheet's own Reset button, in the Help button's place.
+#define IDC_RESET 1050
