@@ -13,6 +13,8 @@ static_assert(sizeof(D3DDEVICEDESC7) == 236, "D3DDEVICEDESC7 layout");
 const DWORD kVideoDeviceCapacity = 20;
 const int kEnumNoDevice = static_cast<int>(0x81000002);      // no Direct3D device reported
 const int kEnumNoneAccepted = static_cast<int>(0x81000003);  // reported, none accepted
+// Longest description kept; the rest of the 40-byte field stays NUL.
+const size_t kVideoDescriptionLength = 38;
 
 struct VideoDeviceEntry {
   char description[40];  // NUL-terminated, at most 38 characters
@@ -37,11 +39,23 @@ struct VideoDeviceEntry {
 // A negative result rejects the device.
 typedef int (*VideoDeviceConfirm)(DDCAPS* driverCaps, D3DDEVICEDESC7* deviceDesc);
 
+// Fills the list once per run; 0, kEnumNoDevice or kEnumNoneAccepted.
 int EnumerateVideoDevices(VideoDeviceConfirm confirm);
+// The first entry of the list, also when it is empty; valid below GetVideoDeviceCount.
 VideoDeviceEntry* GetVideoDevices();
 DWORD GetVideoDeviceCount();
+// Frees the mode arrays of the accepted entries.
 void ReleaseVideoDevices();
 int AcceptAllDevices(DDCAPS* driverCaps, D3DDEVICEDESC7* deviceDesc);
+
+// The callbacks that DirectDraw and Direct3D call during EnumerateVideoDevices.
+BOOL WINAPI OnDirectDrawDriver(GUID* guid, LPSTR description, LPSTR name, LPVOID context,
+                               HMONITOR monitor);
+HRESULT WINAPI OnDisplayMode(LPDDSURFACEDESC2 mode, LPVOID driverRecord);
+HRESULT WINAPI OnDirect3DDevice(LPSTR description, LPSTR name, LPD3DDEVICEDESC7 desc,
+                                LPVOID driverRecord);
+// qsort order of modes: width, then height, then bits per pixel, all ascending.
+int CompareDisplayModes(const void* left, const void* right);
 
 // The one platform seam: ddraw.dll's entry points, loaded on first use.
 // Tests replace them with scripted drivers before enumerating.
