@@ -1,0 +1,190 @@
+// The game folder, the process of the real program and the waits for its windows.
+#include "GameSession.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "GameRegistry.h"
+#include "Waiting.h"
+
+namespace fs = std::filesystem;
+
+namespace e2e {
+
+namespace {
+
+struct BoxSearch {
+  DWORD pid;
+  const wchar_t* caption;
+  HWND found;
+};
+
+BOOL CALLBACK MatchBox(HWND hwnd, LPARAM param) {
+  BoxSearch* s = reinterpret_cast<BoxSearch*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid != s->pid || !IsWindowVisible(hwnd))
+    return TRUE;
+  wchar_t cls[64] = L"", text[256] = L"";
+  GetClassNameW(hwnd, cls, 64);
+  GetWindowTextW(hwnd, text, 256);
+  if (wcscmp(cls, L"#32770") == 0 && wcscmp(text, s->caption) == 0) {
+    s->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+GameSession::GameSession(const std::string& name) : m_pi(), m_versionSet(false) {
+  wchar_t cwd[MAX_PATH] = L"";
+  GetCurrentDirectoryW(MAX_PATH, cwd);
+  m_folder = std::wstring(cwd) + L"\\e2e-work\\" + std::wstring(name.begin(), name.end());
+  std::error_code ec;
+  fs::remove_all(m_folder, ec);
+  fs::create_directories(m_folder, ec);
+  fs::copy(TESSARIL_E2E_GAME, m_folder, fs::copy_options::recursive, ec);
+  CopyFileW(TESSARIL_E2E_EXE, (m_folder + L"\\TessarilSetup.exe").c_str(), FALSE);
+  DeleteGameKeys();
+  SetWineVersion(nullptr);
+}
+
+GameSession::~GameSession() {
+  Kill();
+  DeleteGameKeys();
+  if (m_versionSet)
+    SetWineVersion(nullptr);
+}
+
+void GameSession::SetWindowsVersion(const wchar_t* version) {
+  SetWineVersion(version);
+  m_versionSet = true;
+}
+
+bool GameSession::Start() {
+  std::wstring exe = m_folder + L"\\TessarilSetup.exe";
+  std::vector<wchar_t> cmd(exe.begin(), exe.end());
+  cmd.push_back(L'\0');
+  STARTUPINFOW si = {};
+  si.cb = sizeof si;
+  return CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        m_folder.c_str(), &si, &m_pi) != FALSE;
+}
+
+HWND GameSession::WaitForSheet(DWORD timeoutMs) {
+  HWND sheet = nullptr;
+  WaitUntil(timeoutMs, [&] {
+    if (!Running())
+      return true;
+    HWND w = nullptr;
+    while ((w = FindWindowExW(nullptr, w, L"#32770", L"Tessaril Setup")) != nullptr) {
+      DWORD pid = 0;
+      GetWindowThreadProcessId(w, &pid);
+      // The first page exists once the sheet has run its initialisation.
+      if (pid == m_pi.dwProcessId && IsWindowVisible(w) &&
+          SendMessageW(w, PSM_GETCURRENTPAGEHWND, 0, 0)) {
+        sheet = w;
+        return true;
+      }
+    }
+    return false;
+  });
+  if (sheet)
+    SleepPumping(300);  // let the first paint finish
+  return sheet;
+}
+
+HWND GameSession::WaitForBox(const wchar_t* caption, DWORD timeoutMs) {
+  BoxSearch s = {m_pi.dwProcessId, caption, nullptr};
+  WaitUntil(timeoutMs, [&] {
+    EnumWindows(MatchBox, reinterpret_cast<LPARAM>(&s));
+    return s.found != nullptr || !Running();
+  });
+  if (s.found)
+    SleepPumping(200);
+  return s.found;
+}
+
+bool GameSession::WaitForExit(DWORD timeoutMs, DWORD* exitCode) {
+  if (!m_pi.hProcess)
+    return false;
+  const bool ended = WaitUntil(timeoutMs, [&] { return !Running(); });
+  if (!ended) {
+    Kill();
+    return false;
+  }
+  GetExitCodeProcess(m_pi.hProcess, exitCode);
+  return true;
+}
+
+bool GameSession::Running() const {
+  return m_pi.hProcess && WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+void GameSession::Kill() {
+  if (!m_pi.hProcess)
+    return;
+  if (Running()) {
+    TerminateProcess(m_pi.hProcess, 0xDEAD);
+    WaitForSingleObject(m_pi.hProcess, 5000);
+  }
+  CloseHandle(m_pi.hThread);
+  CloseHandle(m_pi.hProcess);
+  m_pi = PROCESS_INFORMATION();
+}
+
+std::wstring GameSession::PathOf(const std::wstring& relative) const {
+  return m_folder + L"\\" + relative;
+}
+
+bool GameSession::FileExists(const std::wstring& relative) const {
+  const DWORD a = GetFileAttributesW(PathOf(relative).c_str());
+  return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool GameSession::DirectoryExists(const std::wstring& relative) const {
+  const DWORD a = GetFileAttributesW(PathOf(relative).c_str());
+  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string GameSession::ReadFileBytes(const std::wstring& relative) const {
+  std::ifstream in(fs::path(PathOf(relative)), std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+void GameSession::WriteFileBytes(const std::wstring& relative, const std::string& bytes) const {
+  const fs::path path(PathOf(relative));
+  std::error_code ec;
+  fs::create_directories(path.parent_path(), ec);
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string GameSession::Inventory() const {
+  std::vector<std::string> lines;
+  std::error_code ec;
+  for (const auto& entry : fs::recursive_directory_iterator(m_folder, ec)) {
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    GetFileAttributesExW(entry.path().c_str(), GetFileExInfoStandard, &data);
+    std::ostringstream line;
+    line << entry.path().lexically_relative(m_folder).string() << " size "
+         << (static_cast<unsigned long long>(data.nFileSizeHigh) << 32 | data.nFileSizeLow)
+         << " written " << data.ftLastWriteTime.dwHighDateTime << ":"
+         << data.ftLastWriteTime.dwLowDateTime;
+    lines.push_back(line.str());
+  }
+  std::sort(lines.begin(), lines.end());
+  std::string all;
+  for (const std::string& l : lines) all += l + "\n";
+  return all;
+}
+
+}  // namespace e2e
