@@ -1,8 +1,8 @@
-// Lookup of message-map entries up the class chain.
+// Lookup of message-map entries and runtime class records up the class chain.
 #include "framework/MessageMap.h"
 
 namespace {
-const MessageMapEntry kNoEntries[] = {{0, 0, 0, kSigVoid, nullptr}};
+const MessageMapEntry kNoEntries[] = {{0, 0, 0, kSigVoid, static_cast<GenericHandler>(nullptr)}};
 const MessageMap kRootMap = {nullptr, kNoEntries};
 
 // Every WM_CTLCOLORxxx message is answered by the one colour entry.
@@ -10,6 +10,21 @@ bool IsCtlColor(UINT message) {
   return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
 }
 }  // namespace
+
+const CRuntimeClass CCmdTarget::classCCmdTarget = {"CCmdTarget", nullptr, nullptr};
+
+const CRuntimeClass* CCmdTarget::GetRuntimeClass() const { return &classCCmdTarget; }
+
+bool CCmdTarget::IsKindOf(const CRuntimeClass* runtimeClass) const {
+  return GetRuntimeClass()->IsDerivedFrom(runtimeClass);
+}
+
+bool CRuntimeClass::IsDerivedFrom(const CRuntimeClass* base) const {
+  for (const CRuntimeClass* c = this; c; c = c->m_pBaseClass)
+    if (c == base)
+      return true;
+  return false;
+}
 
 const MessageMap* CCmdTarget::GetThisMessageMap() { return &kRootMap; }
 const MessageMap* CCmdTarget::GetMessageMap() const { return &kRootMap; }
@@ -19,7 +34,7 @@ const MessageMapEntry* CCmdTarget::FindMessageEntry(UINT message, UINT code, UIN
     message = WM_CTLCOLORDLG;
   const bool keyed = message == WM_COMMAND || message == WM_NOTIFY;
   for (const MessageMap* map = GetMessageMap(); map; map = map->base ? map->base() : nullptr) {
-    for (const MessageMapEntry* e = map->entries; e->handler; ++e) {
+    for (const MessageMapEntry* e = map->entries; e->message; ++e) {
       if (e->message != message)
         continue;
       if (!keyed || (e->id == id && e->code == code))

@@ -3,7 +3,10 @@
 
 #include <windows.h>
 
+#include <new>
+
 class CCmdTarget;
+struct CRuntimeClass;
 
 // How a handler is called; each entry macro below fixes one.
 enum MessageSignature {
@@ -14,13 +17,29 @@ enum MessageSignature {
 };
 
 typedef void (CCmdTarget::*GenericHandler)();
+typedef void (CCmdTarget::*NotifyHandler)(NMHDR*, LRESULT*);
+typedef HBRUSH (CCmdTarget::*CtlColorHandler)(HDC, HWND, UINT);
+typedef void (CCmdTarget::*ScrollHandler)(UINT, UINT, HWND);
+
+// The handler as the root class's member of its own signature; the entry's signature says
+// which member is set, so each is called as exactly the type it was stored as.
+union MessageHandler {
+  constexpr MessageHandler(GenericHandler h) : generic(h) {}
+  constexpr MessageHandler(NotifyHandler h) : notify(h) {}
+  constexpr MessageHandler(CtlColorHandler h) : ctlColor(h) {}
+  constexpr MessageHandler(ScrollHandler h) : scroll(h) {}
+  GenericHandler generic;
+  NotifyHandler notify;
+  CtlColorHandler ctlColor;
+  ScrollHandler scroll;
+};
 
 struct MessageMapEntry {
-  UINT message;  // window message; WM_COMMAND and WM_NOTIFY also match code and id
+  UINT message;  // window message; WM_COMMAND and WM_NOTIFY also match code and id; 0 ends
   UINT code;     // notification code (BN_CLICKED, CBN_SELCHANGE, NM_RELEASEDCAPTURE), else 0
   UINT id;       // control or command id, else 0
   MessageSignature signature;
-  GenericHandler handler;  // null ends the table
+  MessageHandler handler;
 };
 
 struct MessageMap {
@@ -28,12 +47,17 @@ struct MessageMap {
   const MessageMapEntry* entries;
 };
 
-// Root of every class that has a message map.
+// Root of every class that has a message map or a runtime class record.
 class CCmdTarget {
  public:
   virtual ~CCmdTarget() {}
   virtual const MessageMap* GetMessageMap() const;
   static const MessageMap* GetThisMessageMap();
+
+  static const CRuntimeClass classCCmdTarget;
+  virtual const CRuntimeClass* GetRuntimeClass() const;
+  // True when this object's class is the given one or derives from it.
+  bool IsKindOf(const CRuntimeClass* runtimeClass) const;
 
   // Searches this class's map, then its bases', for the first matching entry.
   const MessageMapEntry* FindMessageEntry(UINT message, UINT code, UINT id) const;
@@ -47,11 +71,11 @@ class CCmdTarget {
 #define BEGIN_MESSAGE_MAP(theClass, baseClass)                                      \
   const MessageMap* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
   const MessageMap* theClass::GetThisMessageMap() {                                 \
-    using ThisClass [[maybe_unused]] = theClass;                                                   \
+    using ThisClass [[maybe_unused]] = theClass;                                    \
     typedef baseClass TheBaseClass;                                                 \
     static const MessageMapEntry entries[] = {
 #define END_MESSAGE_MAP()                                                    \
-  { 0, 0, 0, kSigVoid, nullptr }                                             \
+  { 0, 0, 0, kSigVoid, static_cast<GenericHandler>(nullptr) }                \
   }                                                                          \
   ;                                                                          \
   static const MessageMap map = {&TheBaseClass::GetThisMessageMap, entries}; \
@@ -71,15 +95,47 @@ class CCmdTarget {
    static_cast<GenericHandler>(static_cast<void (ThisClass::*)()>(fn))},
 #define ON_NOTIFY(code, id, fn)                          \
   {WM_NOTIFY, static_cast<UINT>(code), (id), kSigNotify, \
-   reinterpret_cast<GenericHandler>(static_cast<void (ThisClass::*)(NMHDR*, LRESULT*)>(fn))},
+   static_cast<NotifyHandler>(static_cast<void (ThisClass::*)(NMHDR*, LRESULT*)>(fn))},
 #define ON_WM_PAINT()        \
   {WM_PAINT, 0, 0, kSigVoid, \
    static_cast<GenericHandler>(static_cast<void (ThisClass::*)()>(&ThisClass::OnPaint))},
 #define ON_WM_CTLCOLOR()               \
   {WM_CTLCOLORDLG, 0, 0, kSigCtlColor, \
-   reinterpret_cast<GenericHandler>(   \
+   static_cast<CtlColorHandler>(       \
        static_cast<HBRUSH (ThisClass::*)(HDC, HWND, UINT)>(&ThisClass::OnCtlColor))},
-#define ON_WM_HSCROLL()              \
-  {WM_HSCROLL, 0, 0, kSigScroll,     \
-   reinterpret_cast<GenericHandler>( \
+#define ON_WM_HSCROLL()          \
+  {WM_HSCROLL, 0, 0, kSigScroll, \
+   static_cast<ScrollHandler>(   \
        static_cast<void (ThisClass::*)(UINT, UINT, HWND)>(&ThisClass::OnHScroll))},
+
+// Runtime class records: name, base record and, for creatable classes, a factory.
+struct CRuntimeClass {
+  const char* m_lpszClassName;
+  const CRuntimeClass* m_pBaseClass;
+  CCmdTarget* (*m_pfnCreateObject)();  // null: the class cannot be made from its record
+
+  // A new object of the class, or null when it has no factory or memory ran out.
+  CCmdTarget* CreateObject() const { return m_pfnCreateObject ? m_pfnCreateObject() : nullptr; }
+  bool IsDerivedFrom(const CRuntimeClass* base) const;
+};
+
+#define RUNTIME_CLASS(theClass) (&theClass::class##theClass)
+
+#define DECLARE_DYNAMIC(theClass)             \
+ public:                                      \
+  static const CRuntimeClass class##theClass; \
+  const CRuntimeClass* GetRuntimeClass() const override;
+
+#define DECLARE_DYNCREATE(theClass) \
+  DECLARE_DYNAMIC(theClass)         \
+  static CCmdTarget* CreateObject();
+
+#define IMPLEMENT_RUNTIMECLASS(theClass, baseClass, factory)                                      \
+  const CRuntimeClass theClass::class##theClass = {#theClass, RUNTIME_CLASS(baseClass), factory}; \
+  const CRuntimeClass* theClass::GetRuntimeClass() const { return RUNTIME_CLASS(theClass); }
+
+#define IMPLEMENT_DYNAMIC(theClass, baseClass) IMPLEMENT_RUNTIMECLASS(theClass, baseClass, nullptr)
+
+#define IMPLEMENT_DYNCREATE(theClass, baseClass)                               \
+  CCmdTarget* theClass::CreateObject() { return new (std::nothrow) theClass; } \
+  IMPLEMENT_RUNTIMECLASS(theClass, baseClass, &theClass::CreateObject)

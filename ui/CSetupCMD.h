@@ -1,3 +1,74 @@
-// PLACEHOLDER until the Option page is built.
+// CSetupCMD: the Option page, one check box per chat-command switch of the game client.
 #pragma once
-class CSetupCMD {};
+
+#include "framework/CButton.h"
+#include "settings/CRegistry.h"
+#include "ui/CSkinPage.h"
+
+class CSetupCMD : public CSkinPage {
+  DECLARE_DYNCREATE(CSetupCMD)
+
+ public:
+  CSetupCMD();
+
+  // Each box shows its switch exactly as stored.
+  void InitControls() override;
+  // The box of switch i (0..20, the order of m_aCmdOnOff).
+  CButton& SwitchBox(int i);
+
+  CButton m_chkNotalkmsg2;
+  CButton m_chkNotalkmsg;
+  CButton m_chkLightmap;
+  CButton m_chkMerai;
+  CButton m_chkHoai;
+  CButton m_chkCamera;
+  CButton m_chkItemsnap;
+  CButton m_chkSnap;
+  CButton m_chkLoginout;
+  CButton m_chkStateinfo;
+  CButton m_chkShopping;
+  CButton m_chkEffect;
+  CButton m_chkMiss;
+  CButton m_chkWindow;
+  CButton m_chkAura;
+  CButton m_chkFog;
+  CButton m_chkShowname;
+  CButton m_chkSkillfail;
+  CButton m_chkNoctrl;
+  CButton m_chkNoshift;
+  CButton m_chkNotrade;
+
+  DECLARE_MESSAGE_MAP()
+
+ protected:
+  void DoDataExchange(CDataExchange* dx) override;
+  void InitToolTips() override;
+  HBRUSH OnCtlColor(HDC dc, HWND control, UINT type);
+
+  // Stores the box's new state (0 or 1) as switch i.
+  void StoreSwitch(int i);
+  void OnNotradeClicked();
+  void OnNoshiftClicked();
+  void OnNoctrlClicked();
+  void OnSkillfailClicked();
+  void OnNotalkmsgClicked();
+  void OnNotalkmsg2Clicked();
+  void OnShownameClicked();
+  void OnFogClicked();
+  void OnAuraClicked();
+  void OnWindowClicked();
+  void OnMissClicked();
+  void OnEffectClicked();
+  void OnShoppingClicked();
+  void OnStateinfoClicked();
+  void OnLoginoutClicked();
+  void OnSnapClicked();
+  void OnItemsnapClicked();
+  void OnCameraClicked();
+  void OnHoaiClicked();
+  void OnMeraiClicked();
+  void OnLightmapClicked();
+};
+
+// The control id of switch i's box.
+extern const UINT kSwitchBoxIds[kCmdSwitchCount];

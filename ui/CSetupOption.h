@@ -1,12 +1,71 @@
-// PLACEHOLDER until the System page is built.
+// CSetupOption: the System page (graphics device, resolution, detail, sound) and the
+// resolution table behind its resolution list.
 #pragma once
 
+#include "framework/CButton.h"
+#include "framework/CComboBox.h"
+#include "framework/CSliderCtrl.h"
+#include "ui/CSkinPage.h"
+
+// One item of the resolution list.
 struct ListedMode {
   int width = 640;
   int height = 480;
   int bitsPerPixel = 16;
 };
 const int kListedModeCapacity = 40;
+// Entry i describes item i of the resolution list, as far as the list reaches.
 extern ListedMode g_listedModes[kListedModeCapacity];
 
-class CSetupOption {};
+class CSetupOption : public CSkinPage {
+  DECLARE_DYNCREATE(CSetupOption)
+
+ public:
+  CSetupOption();
+
+  void InitControls() override;
+  // The hardware devices of the device list, the chosen one selected.
+  void FillDeviceList();
+  // The chosen device's offered modes; takes the device's identity into the record, and
+  // chooses 1024 x 768 when no resolution was chosen yet.
+  void FillModeList();
+
+  // OK on the sheet: asks whether to save and records the answer in g_bAccepted.
+  void OnOK() override;
+
+  OSVERSIONINFOA m_osVersion;
+  DWORD m_dwOSMajor;
+  DWORD m_dwOSMinor;
+  CButton m_chkEffectOn;
+  CButton m_chkBgmOn;
+  CSliderCtrl m_sldEffectVolume;
+  CSliderCtrl m_sldBgmVolume;
+  CSliderCtrl m_sldTexture;
+  CSliderCtrl m_sldSprite;
+  CButton m_chkFullScreen;
+  CComboBox m_cmbMode;
+  CComboBox m_cmbDevice;
+  CButton m_chkMouseExclusive;
+  CButton m_chkNoSound;
+
+  DECLARE_MESSAGE_MAP()
+
+ protected:
+  void DoDataExchange(CDataExchange* dx) override;
+  void InitToolTips() override;
+
+  void OnFullScreenClicked();
+  void OnMouseExclusiveClicked();
+  void OnBgmOnClicked();
+  void OnEffectOnClicked();
+  void OnNoSoundClicked();
+  void OnSpriteReleased(NMHDR* header, LRESULT* result);
+  void OnTextureReleased(NMHDR* header, LRESULT* result);
+  void OnBgmVolumeReleased(NMHDR* header, LRESULT* result);
+  void OnEffectVolumeReleased(NMHDR* header, LRESULT* result);
+  // Any position change of a slider, by mouse or keyboard.
+  void OnHScroll(UINT code, UINT position, HWND bar);
+  void OnDeviceChanged();
+  void OnModeChanged();
+  HBRUSH OnCtlColor(HDC dc, HWND control, UINT type);
+};

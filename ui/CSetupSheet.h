@@ -1,12 +1,31 @@
-// PLACEHOLDER until the sheet is built.
+// CSetupSheet: the "Tessaril Setup" sheet, its button row reworked to OK, Cancel and Reset.
 #pragma once
-#include <commctrl.h>
-#include <windows.h>
-class CSetupSheet {
+
+#include "framework/CBrush.h"
+#include "framework/CButton.h"
+#include "framework/CPropertySheet.h"
+
+class CSetupSheet : public CPropertySheet {
+  DECLARE_DYNAMIC(CSetupSheet)
+
  public:
-  CSetupSheet(const char*, HWND, UINT) : m_psh() {}
-  template <class P>
-  void AddPage(P*) {}
-  INT_PTR DoModal() { return IDCANCEL; }
-  PROPSHEETHEADERA m_psh;
+  CSetupSheet(const char* caption, HWND parent, UINT firstPage);
+
+  BOOL OnInitDialog() override;
+
+  // Never given a brush: the frame keeps the system's own background.
+  CBrush m_brushSheet;
+  CButton m_btnReset;
+
+  DECLARE_MESSAGE_MAP()
+
+ protected:
+  HBRUSH OnCtlColor(HDC dc, HWND control, UINT type);
+  // Back to the defaults; the pages already shown show them at once.
+  void OnReset();
+
+ private:
+  void ShiftLeft(int id, int pixels);
+  // The control's rectangle in the sheet's client coordinates; all zero when it is missing.
+  RECT GetClientRectOf(int id) const;
 };

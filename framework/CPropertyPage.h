@@ -1,0 +1,31 @@
+// CPropertyPage: a dialog shown as one tab of a property sheet.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "framework/CDialog.h"
+
+class CPropertyPage : public CDialog {
+  DECLARE_DYNAMIC(CPropertyPage)
+
+ public:
+  explicit CPropertyPage(UINT templateId) : CDialog(templateId) {}
+
+  // A page handle for the sheet, whose dialog procedure finds this object again.
+  HPROPSHEETPAGE CreatePageHandle(bool hasHelp);
+
+  // PSN_SETACTIVE: false keeps the sheet from showing the page.
+  virtual BOOL OnSetActive();
+  // PSN_APPLY (OK on the sheet): runs the OK processing; false keeps the sheet open.
+  virtual BOOL OnApply();
+  // PSN_RESET (Cancel, Escape, the close box): runs the cancel processing.
+  virtual void OnReset();
+
+ protected:
+  bool OnNotify(NMHDR* header, LRESULT* result) override;
+
+ private:
+  static INT_PTR CALLBACK PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+};

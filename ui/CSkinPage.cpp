@@ -1,0 +1,56 @@
+// CSkinPage: the pages' background, tooltips and initialisation.
+#include "ui/CSkinPage.h"
+
+#include "framework/CMemoryDC.h"
+#include "framework/CPaintDC.h"
+#include "framework/CWinApp.h"
+#include "script/CScriptHost.h"
+#include "settings/NameTable.h"
+
+IMPLEMENT_DYNAMIC(CSkinPage, CPropertyPage)
+
+CSkinPage::CSkinPage(UINT templateId, UINT bitmapId, int backX)
+    : CPropertyPage(templateId),
+      m_nBackWidth(0),
+      m_nBackHeight(0),
+      m_bInitialized(false),
+      m_nBitmapId(bitmapId),
+      m_nBackX(backX) {
+  m_brushBack.CreateSolidBrush(RGB(255, 255, 255));
+}
+
+BOOL CSkinPage::OnInitDialog() {
+  CPropertyPage::OnInitDialog();
+  if (m_bmpBack.LoadBitmap(AfxGetResourceHandle(), m_nBitmapId)) {
+    BITMAP info = {};
+    m_bmpBack.GetBitmap(&info);
+    m_nBackWidth = info.bmWidth;
+    m_nBackHeight = info.bmHeight;
+  }
+  InitControls();
+  InitToolTips();
+  m_bInitialized = true;
+  return TRUE;
+}
+
+BOOL CSkinPage::PreTranslateMessage(MSG* msg) {
+  if (m_toolTip.m_hWnd)
+    m_toolTip.RelayEvent(msg);
+  return CPropertyPage::PreTranslateMessage(msg);
+}
+
+void CSkinPage::CreateToolTips(const UINT* ids, int count, int firstKey) {
+  m_toolTip.Create(m_hWnd);
+  for (int i = 0; i < count; ++i)
+    m_toolTip.AddTool(GetDlgItem(ids[i]), g_scriptHost.GetMessage(GetName(firstKey + i)));
+}
+
+// The whole picture is copied each time; the paint context clips it to what needs painting
+// and to the page, and the controls paint themselves over it.
+void CSkinPage::OnPaint() {
+  CPaintDC dc(m_hWnd);
+  CMemoryDC memory(dc);
+  if (m_bmpBack.GetSafeHandle())
+    memory.SelectObject(m_bmpBack);
+  dc.BitBlt(m_nBackX, 0, m_nBackWidth, m_nBackHeight, memory, 0, 0, SRCCOPY);
+}

@@ -1,0 +1,44 @@
+// CSkinPage: the skin both setup pages share: background picture, white control brush,
+// tooltips from the client's message file, and the flag that the controls exist.
+#pragma once
+
+#include "framework/CBitmap.h"
+#include "framework/CBrush.h"
+#include "framework/CPropertyPage.h"
+#include "framework/CToolTipCtrl.h"
+
+class CSkinPage : public CPropertyPage {
+  DECLARE_DYNAMIC(CSkinPage)
+
+ public:
+  // Sets every control from the settings record.
+  virtual void InitControls() = 0;
+
+  // Every message the sheet's loop offers goes to the tooltip, which does not subclass the
+  // controls and so sees the mouse over them only this way.
+  BOOL PreTranslateMessage(MSG* msg) override;
+
+  CBitmap m_bmpBack;
+  int m_nBackWidth;
+  int m_nBackHeight;
+  CBrush m_brushBack;
+  CToolTipCtrl m_toolTip;
+  // False until the first WM_INITDIALOG has finished; never cleared.
+  bool m_bInitialized;
+
+ protected:
+  // backX: where the picture's left edge stands in the page.
+  CSkinPage(UINT templateId, UINT bitmapId, int backX);
+
+  // Binds the controls, loads the picture, sets the controls and their tooltips.
+  BOOL OnInitDialog() override;
+  virtual void InitToolTips() = 0;
+  // Creates the tooltip and registers one tool per control, with the texts of
+  // name-table entries firstKey, firstKey + 1, ... in the order of the ids.
+  void CreateToolTips(const UINT* ids, int count, int firstKey);
+  void OnPaint();
+
+ private:
+  UINT m_nBitmapId;
+  int m_nBackX;
+};
