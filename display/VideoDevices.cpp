@@ -224,9 +224,7 @@ VideoDeviceEntry* GetVideoDevices() { return g_devices; }
 DWORD GetVideoDeviceCount() { return g_acceptedCount; }
 
 void ReleaseVideoDevices() {
-  // Counts stay; the pointers are cleared so that a second release frees nothing twice.
-  for (DWORD i = 0; i < g_acceptedCount; ++i) {
-    delete[] g_devices[i].modes;
-    g_devices[i].modes = nullptr;
-  }
+  // The accepted count stays; each entry is left without modes, so a second release or a
+  // late reader finds nothing to free or read.
+  for (DWORD i = 0; i < g_acceptedCount; ++i) FreeModes(g_devices[i]);
 }

@@ -296,6 +296,10 @@ TEST(VideoDeviceLifetime, EveryModeArrayIsFreedAndEveryInterfaceReleased) {
   ReleaseVideoDevices();
   EXPECT_EQ(0, LiveModeArrays());
   EXPECT_EQ(3u, GetVideoDeviceCount());
+  // A second release has nothing left to free twice.
+  EXPECT_EQ(nullptr, GetVideoDevices()[0].modes);
+  ReleaseVideoDevices();
+  EXPECT_EQ(0, LiveModeArrays());
 }
 
 }  // namespace
