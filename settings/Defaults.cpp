@@ -1,3 +1,83 @@
-// PLACEHOLDER until the defaults are built.
+// The default settings: constants, the client's default options, the first hardware device.
+#include <string.h>
+
+#include "display/VideoDevices.h"
+#include "script/CScriptHost.h"
 #include "settings/CRegistry.h"
-void CRegistry::ResetToDefaults() {}
+#include "settings/NameTable.h"
+
+namespace {
+
+const char kNoProvider[] = "No Provider";
+// Windows 8 and later report 6.2 to a program that lists no supported versions.
+const DWORD kTrueColourMajor = 6;
+const DWORD kTrueColourMinor = 2;
+
+int DefaultDepth(DWORD major, DWORD minor) {
+  return major == kTrueColourMajor && minor == kTrueColourMinor ? 32 : 16;
+}
+
+const VideoDeviceEntry* FirstHardwareDevice() {
+  const VideoDeviceEntry* devices = GetVideoDevices();
+  const DWORD count = GetVideoDeviceCount();
+  for (DWORD i = 0; i < count; ++i)
+    if (devices[i].hardware)
+      return &devices[i];
+  return nullptr;
+}
+
+// Counts the modes the System page would list before 640 x 480; -1 when there is none.
+int DefaultModePosition(const VideoDeviceEntry& device, int depth) {
+  int position = -1;
+  int counted = 0;
+  for (DWORD i = 0; i < device.modeCount; ++i) {
+    const DDSURFACEDESC2& mode = device.modes[i];
+    if (mode.dwHeight < 480 || static_cast<int>(mode.ddpfPixelFormat.dwRGBBitCount) != depth)
+      continue;
+    if (mode.dwWidth == 640 && mode.dwHeight == 480)
+      position = counted;
+    ++counted;
+  }
+  return position;
+}
+
+}  // namespace
+
+void CRegistry::ResetToDefaults() {
+  m_dwOSMajor = m_osVersion.dwMajorVersion;
+  m_dwOSMinor = m_osVersion.dwMinorVersion;
+  m_nFullScreen = 0;
+  m_nWidth = 0;
+  m_nHeight = 0;
+  // 16 even where the default depth is 32: the System page picks the depth from the list.
+  m_nBitPerPixel = 16;
+  m_nSpriteMode = 2;
+  m_nTextureMode = 2;
+  m_nSoundMode = 1;
+  m_nSpeakerType = 0;
+  m_nDigitalRateType = 0;
+  m_nDigitalBitsType = 0;
+  m_pszProviderName = kNoProvider;
+
+  m_nBgmVolume = g_scriptHost.GetDefaultOption(GetName(0));
+  m_nEffectVolume = g_scriptHost.GetDefaultOption(GetName(1));
+  m_bBgmOn = g_scriptHost.GetDefaultCommand(GetName(11));
+  m_bSoundOn = g_scriptHost.GetDefaultCommand(GetName(12));
+  m_nMouseExclusive = g_scriptHost.GetDefaultOption(GetName(2));
+  for (int i = 0; i < kCmdSwitchCount; ++i)
+    m_aCmdOnOff[i] = g_scriptHost.GetDefaultCommand(GetName(kNameFirstSwitch + i));
+
+  // Without a hardware device the device fields keep what they held.
+  const VideoDeviceEntry* device = FirstHardwareDevice();
+  if (!device)
+    return;
+  memset(m_szDeviceName, 0, sizeof(m_szDeviceName));
+  memcpy(m_szDeviceName, device->description,
+         strnlen(device->description, sizeof(m_szDeviceName) - 1));
+  m_guidDevice = device->deviceGuid;
+  m_guidDriver = device->driverGuid;
+  m_nDeviceIndex = 0;
+  const int position = DefaultModePosition(*device, DefaultDepth(m_dwOSMajor, m_dwOSMinor));
+  if (position >= 0)
+    m_nModeIndex = position;
+}

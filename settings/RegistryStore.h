@@ -9,3 +9,7 @@ bool SaveRegistry();
 
 extern const char kGameKeyPath[];   // "Software\Helvane\Tessaril"
 extern const char kSetupKeyPath[];  // "Software\Helvane\OrvelSetup"
+
+// Byte sizes of the two text values as the game client reads them.
+const unsigned long kDeviceNameValueSize = 40;
+const unsigned long kProviderNameValueSize = 16;

@@ -1,0 +1,24 @@
+// CRegistryKey: a key under HKEY_LOCAL_MACHINE, open from a successful opening to destruction.
+#pragma once
+
+#include <windows.h>
+
+class CRegistryKey {
+ public:
+  CRegistryKey() : m_key(nullptr) {}
+  ~CRegistryKey();
+
+  // Creates the key, or opens it when it exists, with full access.
+  bool Create(const char* path);
+  bool OpenForQuery(const char* path);
+  // Fills the buffer with the value's bytes; the value's type is not looked at. On failure
+  // (missing, or larger than the buffer) the buffer's contents are undefined.
+  bool Query(const char* name, void* buffer, DWORD size);
+  bool Set(const char* name, DWORD type, const void* data, DWORD size);
+
+ private:
+  CRegistryKey(const CRegistryKey&) = delete;
+  CRegistryKey& operator=(const CRegistryKey&) = delete;
+
+  HKEY m_key;
+};

@@ -1,0 +1,251 @@
+// The game client's registry values through Wine's real registry.
+#include <gtest/gtest.h>
+
+#include <string.h>
+
+#include <string>
+#include <vector>
+
+#include "display/CFakeDirectDraw.h"
+#include "display/VideoDevices.h"
+#include "settings/CRegistry.h"
+#include "settings/NameTable.h"
+#include "settings/RegistryStore.h"
+
+namespace {
+
+const char kVendorPath[] = "Software\\Helvane";
+typedef std::vector<BYTE> Bytes;
+
+Bytes Text(const std::string& text, size_t size) {
+  Bytes bytes(size, 0);
+  memcpy(bytes.data(), text.data(), text.size() < size ? text.size() : size);
+  return bytes;
+}
+
+Bytes Dword(DWORD value) {
+  return Bytes{BYTE(value), BYTE(value >> 8), BYTE(value >> 16), BYTE(value >> 24)};
+}
+
+Bytes GuidBytes(const GUID& guid) {
+  const BYTE* p = reinterpret_cast<const BYTE*>(&guid);
+  return Bytes(p, p + sizeof(guid));
+}
+
+void DeleteKeys() {
+  RegDeleteTreeA(HKEY_LOCAL_MACHINE, kGameKeyPath);
+  RegDeleteKeyA(HKEY_LOCAL_MACHINE, kGameKeyPath);
+  RegDeleteTreeA(HKEY_LOCAL_MACHINE, kSetupKeyPath);
+  RegDeleteKeyA(HKEY_LOCAL_MACHINE, kSetupKeyPath);
+  // Only when nothing else lives under the vendor's key.
+  RegDeleteKeyA(HKEY_LOCAL_MACHINE, kVendorPath);
+}
+
+bool KeyExists(const char* path) {
+  HKEY key;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    return false;
+  RegCloseKey(key);
+  return true;
+}
+
+DWORD ValueCount(const char* path) {
+  HKEY key;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    return 0xFFFFFFFF;
+  DWORD values = 0;
+  RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr,
+                   nullptr, nullptr, nullptr);
+  RegCloseKey(key);
+  return values;
+}
+
+// The stored bytes of a game-key value, and its type; empty with type REG_NONE when missing.
+Bytes Stored(const char* name, DWORD* type = nullptr) {
+  HKEY key;
+  Bytes data(256);
+  DWORD size = DWORD(data.size()), t = REG_NONE;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kGameKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    size = 0;
+  else if (RegQueryValueExA(key, name, nullptr, &t, data.data(), &size) != ERROR_SUCCESS)
+    size = 0, t = REG_NONE;
+  if (size || t != REG_NONE)
+    RegCloseKey(key);
+  data.resize(size);
+  if (type)
+    *type = t;
+  return data;
+}
+
+void Store(const char* name, DWORD type, const void* data, DWORD size) {
+  HKEY key;
+  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, kGameKeyPath, 0, nullptr, 0,
+                                           KEY_ALL_ACCESS, nullptr, &key, nullptr));
+  ASSERT_EQ(ERROR_SUCCESS,
+            RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size));
+  RegCloseKey(key);
+}
+
+void CreateEmptyGameKey() {
+  HKEY key;
+  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, kGameKeyPath, 0, nullptr, 0,
+                                           KEY_ALL_ACCESS, nullptr, &key, nullptr));
+  RegCloseKey(key);
+}
+
+// A record over one scripted hardware device, with the program's keys absent before and after.
+class Registry : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    DeleteKeys();
+    ASSERT_FALSE(KeyExists(kGameKeyPath));
+    CFakeDirectDraw::Install({Driver(
+        nullptr, "Primary Display Driver", {Mode(640, 480, 16)},
+        {Device("RGB Emulation", false, DDBD_16, 1), Device("Direct3D HAL", true, DDBD_16, 2)})});
+    ASSERT_EQ(0, EnumerateVideoDevices(AcceptAllDevices));
+    ASSERT_TRUE(CRegistry::CreateInstance());
+    InitNameTable();
+    r = CRegistry::GetInstance();
+  }
+  void TearDown() override {
+    CRegistry::DestroyInstance();
+    ReleaseVideoDevices();
+    DeleteKeys();
+  }
+
+  CRegistry* r = nullptr;
+};
+
+TEST_F(Registry, FirstRunWritesTheEightDefaultsWithTheirTypesAndSizes) {
+  LoadRegistry();
+  DWORD type = 0;
+  EXPECT_EQ(Text("Direct3D HAL", 40), Stored("DEVICENAME", &type));
+  EXPECT_EQ(DWORD(REG_SZ), type);
+  EXPECT_EQ(GuidBytes(TaggedGuid(2)), Stored("GUIDDEVICE", &type));
+  EXPECT_EQ(DWORD(REG_BINARY), type);
+  EXPECT_EQ(Bytes(16, 0), Stored("GUIDDRIVER", &type));
+  EXPECT_EQ(DWORD(REG_BINARY), type);
+  EXPECT_EQ(Dword(1), Stored("SOUNDMODE", &type));
+  EXPECT_EQ(DWORD(REG_DWORD), type);
+  for (const char* name : {"SPEAKERTYPE", "DIGITALRATETYPE", "DIGITALBITSTYPE"}) {
+    EXPECT_EQ(Dword(0), Stored(name, &type)) << name;
+    EXPECT_EQ(DWORD(REG_DWORD), type) << name;
+  }
+  EXPECT_EQ(Text("No Provider", 16), Stored("PROVIDERNAME", &type));
+  EXPECT_EQ(DWORD(REG_SZ), type);
+  EXPECT_EQ(8u, ValueCount(kGameKeyPath));
+  // The setup key only has to exist.
+  EXPECT_TRUE(KeyExists(kSetupKeyPath));
+  EXPECT_EQ(0u, ValueCount(kSetupKeyPath));
+}
+
+TEST_F(Registry, ALaterLoadReadsTheStoredValuesAndWritesNothing) {
+  LoadRegistry();
+  const GUID stored = TaggedGuid(0x5A);
+  Store("DEVICENAME", REG_SZ, "Other card", 11);
+  Store("GUIDDEVICE", REG_BINARY, &stored, sizeof(stored));
+  Store("GUIDDRIVER", REG_BINARY, &stored, sizeof(stored));
+  const DWORD noSound = 0;
+  Store("SOUNDMODE", REG_DWORD, &noSound, sizeof(noSound));
+  const DWORD speaker = 3;
+  Store("SPEAKERTYPE", REG_DWORD, &speaker, sizeof(speaker));
+
+  LoadRegistry();
+  EXPECT_STREQ("Other card", r->m_szDeviceName);
+  EXPECT_EQ(Text("Other card", 40), Bytes(r->m_szDeviceName, r->m_szDeviceName + 40));
+  EXPECT_TRUE(IsEqualGUID(stored, r->m_guidDevice));
+  EXPECT_TRUE(IsEqualGUID(stored, r->m_guidDriver));
+  EXPECT_EQ(0, r->m_nSoundMode);
+  // The sound types are the client's business: never read, so the default stands.
+  EXPECT_EQ(0, r->m_nSpeakerType);
+  // Nothing was written back over the stored values.
+  EXPECT_EQ(Text("Other card", 11), Stored("DEVICENAME"));
+  EXPECT_EQ(Dword(3), Stored("SPEAKERTYPE"));
+}
+
+TEST_F(Registry, AGameKeyWithoutValuesKeepsTheDefaultsAndStaysEmpty) {
+  CreateEmptyGameKey();
+  LoadRegistry();
+  EXPECT_EQ(0u, ValueCount(kGameKeyPath));
+  EXPECT_STREQ("Direct3D HAL", r->m_szDeviceName);
+  EXPECT_TRUE(IsEqualGUID(TaggedGuid(2), r->m_guidDevice));
+  EXPECT_EQ(1, r->m_nSoundMode);
+  EXPECT_TRUE(KeyExists(kSetupKeyPath));
+}
+
+TEST_F(Registry, ADeviceNameThatDoesNotFitKeepsTheDefault) {
+  const std::string tooLong(60, 'L');
+  Store("DEVICENAME", REG_SZ, tooLong.c_str(), DWORD(tooLong.size() + 1));
+  LoadRegistry();
+  EXPECT_STREQ("Direct3D HAL", r->m_szDeviceName);
+
+  // Forty characters and no NUL: the field would be left unterminated.
+  const std::string full(40, 'F');
+  Store("DEVICENAME", REG_SZ, full.data(), 40);
+  LoadRegistry();
+  EXPECT_STREQ("Direct3D HAL", r->m_szDeviceName);
+  Store("DEVICENAME", REG_BINARY, full.data(), 40);
+  LoadRegistry();
+  EXPECT_STREQ("Direct3D HAL", r->m_szDeviceName);
+
+  // Thirty-nine characters and the NUL is the longest name taken.
+  const std::string longest(39, 'K');
+  Store("DEVICENAME", REG_SZ, longest.c_str(), 40);
+  LoadRegistry();
+  EXPECT_EQ(longest, r->m_szDeviceName);
+}
+
+TEST_F(Registry, ValuesOfAnotherTypeAreTakenByteForByteWhenTheyFit) {
+  CreateEmptyGameKey();
+  // A short binary name: its bytes, then NULs, never the old name's tail.
+  Store("DEVICENAME", REG_BINARY, "Card", 4);
+  const BYTE zeros[4] = {};
+  Store("SOUNDMODE", REG_BINARY, zeros, sizeof(zeros));
+  const DWORD first = 0x11223344;
+  Store("GUIDDEVICE", REG_DWORD, &first, sizeof(first));
+  const BYTE tooBig[20] = {0xEE, 0xEE, 0xEE};
+  Store("GUIDDRIVER", REG_BINARY, tooBig, sizeof(tooBig));
+  LoadRegistry();
+  EXPECT_EQ(Text("Card", 40), Bytes(r->m_szDeviceName, r->m_szDeviceName + 40));
+  EXPECT_EQ(0, r->m_nSoundMode);
+  GUID expected = TaggedGuid(2);
+  expected.Data1 = first;
+  EXPECT_TRUE(IsEqualGUID(expected, r->m_guidDevice));
+  // Twenty bytes do not fit: the default (the primary driver's zero GUID) stands.
+  EXPECT_TRUE(IsEqualGUID(GUID(), r->m_guidDriver));
+}
+
+TEST_F(Registry, SavingWritesTheRecordAndAlwaysTheFullNameField) {
+  CreateEmptyGameKey();
+  LoadRegistry();
+  r->m_nSoundMode = 0;
+  memset(r->m_szDeviceName, 0, sizeof(r->m_szDeviceName));
+  strcpy(r->m_szDeviceName, "X");
+  r->m_guidDriver = TaggedGuid(0x3C);
+  EXPECT_TRUE(SaveRegistry());
+  EXPECT_EQ(Text("X", 40), Stored("DEVICENAME"));
+  EXPECT_EQ(GuidBytes(TaggedGuid(0x3C)), Stored("GUIDDRIVER"));
+  EXPECT_EQ(Dword(0), Stored("SOUNDMODE"));
+  EXPECT_EQ(Dword(0), Stored("DIGITALBITSTYPE"));
+  EXPECT_EQ(Text("No Provider", 16), Stored("PROVIDERNAME"));
+
+  // A provider name longer than the value is cut, and the value still ends in a NUL.
+  r->m_pszProviderName = "A provider name of thirty bytes";
+  EXPECT_TRUE(SaveRegistry());
+  EXPECT_EQ(Text("A provider name", 16), Stored("PROVIDERNAME"));
+}
+
+TEST_F(Registry, SavingReportsAGameKeyThatCannotBeCreated) {
+  // A lasting key cannot be made under a volatile one.
+  HKEY vendor;
+  ASSERT_EQ(ERROR_SUCCESS,
+            RegCreateKeyExA(HKEY_LOCAL_MACHINE, kVendorPath, 0, nullptr, REG_OPTION_VOLATILE,
+                            KEY_ALL_ACCESS, nullptr, &vendor, nullptr));
+  RegCloseKey(vendor);
+  LoadRegistry();  // the first-run write fails quietly
+  EXPECT_FALSE(KeyExists(kGameKeyPath));
+  EXPECT_FALSE(SaveRegistry());
+  EXPECT_STREQ("Direct3D HAL", r->m_szDeviceName);
+}
+
+}  // namespace
