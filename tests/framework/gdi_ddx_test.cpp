@@ -1,0 +1,93 @@
+// GDI ownership, data exchange binding and runtime class records.
+#include <gtest/gtest.h>
+
+#include "framework/CBrush.h"
+#include "framework/CButton.h"
+#include "framework/CDataExchange.h"
+#include "framework/CDialog.h"
+#include "framework/CPropertyPage.h"
+#include "framework/CPropertySheet.h"
+
+namespace {
+
+TEST(GdiObject, TheWrapperDeletesItsHandleAndOnlyItsOwn) {
+  HGDIOBJ kept;
+  HGDIOBJ deleted;
+  {
+    CBrush owner;
+    ASSERT_TRUE(owner.CreateSolidBrush(RGB(255, 255, 255)));
+    deleted = owner.GetSafeHandle();
+    CBrush released;
+    released.CreateSolidBrush(RGB(1, 2, 3));
+    kept = released.Detach();
+    CBrush never;  // a brush never created deletes nothing
+    EXPECT_EQ(nullptr, never.GetSafeHandle());
+  }
+  EXPECT_EQ(0u, GetObjectType(deleted));
+  EXPECT_EQ(static_cast<DWORD>(OBJ_BRUSH), GetObjectType(kept));
+  DeleteObject(kept);
+}
+
+TEST(GdiObject, AttachingAnotherHandleDeletesTheFirst) {
+  CBrush brush;
+  brush.CreateSolidBrush(RGB(0, 0, 0));
+  HGDIOBJ first = brush.GetSafeHandle();
+  brush.CreateSolidBrush(RGB(9, 9, 9));
+  EXPECT_EQ(0u, GetObjectType(first));
+  EXPECT_EQ(static_cast<DWORD>(OBJ_BRUSH), GetObjectType(brush.GetSafeHandle()));
+}
+
+// A parent window with two buttons stands in for a dialog made from a template.
+class DataExchangeTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
+                               nullptr, nullptr);
+    ASSERT_NE(nullptr, m_parent);
+    for (int id : {101, 102})
+      CreateWindowExW(0, L"BUTTON", L"", WS_CHILD, 0, 0, 10, 10, m_parent,
+                      reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), nullptr, nullptr);
+  }
+  void TearDown() override { DestroyWindow(m_parent); }
+  HWND m_parent = nullptr;
+};
+
+TEST_F(DataExchangeTest, BindsEachMemberToTheControlWithItsId) {
+  CButton first, second, missing;
+  CDataExchange dx = {m_parent, false};
+  DDX_Control(&dx, 102, second);
+  DDX_Control(&dx, 101, first);
+  DDX_Control(&dx, 999, missing);
+  EXPECT_EQ(GetDlgItem(m_parent, 101), first.m_hWnd);
+  EXPECT_EQ(GetDlgItem(m_parent, 102), second.m_hWnd);
+  EXPECT_EQ(nullptr, missing.m_hWnd);
+}
+
+TEST_F(DataExchangeTest, ABoundMemberKeepsItsControlButAStaleOneIsBoundAgain) {
+  CButton button;
+  CDataExchange dx = {m_parent, false};
+  DDX_Control(&dx, 101, button);
+  DDX_Control(&dx, 102, button);  // bound already to this dialog: kept
+  EXPECT_EQ(GetDlgItem(m_parent, 101), button.m_hWnd);
+  // A member left over from a destroyed window is bound to the new one.
+  CButton stale;
+  stale.Attach(reinterpret_cast<HWND>(0x4321));
+  DDX_Control(&dx, 102, stale);
+  EXPECT_EQ(GetDlgItem(m_parent, 102), stale.m_hWnd);
+}
+
+TEST(RuntimeClass, RecordsChainUpToTheRoot) {
+  const CRuntimeClass* page = RUNTIME_CLASS(CPropertyPage);
+  EXPECT_STREQ("CPropertyPage", page->m_lpszClassName);
+  EXPECT_EQ(RUNTIME_CLASS(CDialog), page->m_pBaseClass);
+  EXPECT_TRUE(page->IsDerivedFrom(RUNTIME_CLASS(CWnd)));
+  EXPECT_TRUE(page->IsDerivedFrom(RUNTIME_CLASS(CCmdTarget)));
+  EXPECT_FALSE(page->IsDerivedFrom(RUNTIME_CLASS(CPropertySheet)));
+  EXPECT_FALSE(RUNTIME_CLASS(CWnd)->IsDerivedFrom(page));
+  EXPECT_EQ(nullptr, page->CreateObject());  // no factory
+  CPropertyPage object(1);
+  EXPECT_TRUE(object.IsKindOf(RUNTIME_CLASS(CDialog)));
+  EXPECT_FALSE(object.IsKindOf(RUNTIME_CLASS(CPropertySheet)));
+}
+
+}  // namespace
