@@ -1,6 +1,8 @@
 // The setup sheet: its button row, how it closes, and Reset.
 #include <windows.h>
 
+#include <stdlib.h>
+
 #include "SheetDriver.h"
 #include "ui/resource.h"
 
@@ -34,6 +36,11 @@ TEST_F(SetupSheet, ShowsExactlyOkCancelAndResetInKorean) {
            EXPECT_EQ(nullptr, GetDlgItem(sheet, IDHELP));
            EXPECT_EQ(nullptr, GetDlgItem(sheet, 0x3021));
            EXPECT_EQ(reset, w.sheet.m_btnReset.m_hWnd);
+           // The pages' template texts arrive unconverted too.
+           EXPECT_EQ(L"전체 화면", WindowText(w.systemPage.GetDlgItem(IDC_FULLSCREEN)));
+           if (const char* acp = getenv("TESSARIL_EXPECT_NOT_ACP")) {
+             EXPECT_NE(static_cast<UINT>(atoi(acp)), GetACP());
+           }
            // Reset stands where Help stood: the same size and spacing as OK and Cancel.
            const RECT a = ClientRect(sheet, ok), b = ClientRect(sheet, cancel),
                       c = ClientRect(sheet, reset);
