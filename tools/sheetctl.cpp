@@ -1,7 +1,8 @@
 // A small helper for `make run` without a display: waits for the sheet, picks a tab, cancels.
 // Usage: sheetctl wait | tab N | cancel
-#include <commctrl.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <commctrl.h>
 
 #include <stdio.h>
 #include <stdlib.h>
