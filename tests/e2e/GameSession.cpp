@@ -68,6 +68,7 @@ void GameSession::SetWindowsVersion(const wchar_t* version) {
 }
 
 bool GameSession::Start() {
+  Kill();  // a second run in the same folder: let go of the first process
   std::wstring exe = m_folder + L"\\TessarilSetup.exe";
   std::vector<wchar_t> cmd(exe.begin(), exe.end());
   cmd.push_back(L'\0');

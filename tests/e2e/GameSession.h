@@ -17,6 +17,7 @@ class GameSession {
 
   // Wine's Windows version for the exe ("win7", "win8"); must precede Start.
   void SetWindowsVersion(const wchar_t* version);
+  // Starts the exe in the game folder; again after the last run ended, for a second run.
   bool Start();
 
   // The sheet "Tessaril Setup" of this process once it is visible and has its first page.

@@ -117,6 +117,21 @@ RECT SliderChannel(HANDLE process, HWND slider) {
   return RemoteRect(process, slider, TBM_GETCHANNELRECT);
 }
 
+std::map<int, int> StatesOf(HWND page) {
+  std::map<int, int> states;
+  for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    const std::wstring cls = ClassOf(c);
+    const int id = GetDlgCtrlID(c);
+    if (cls == L"Button")
+      states[id] = CheckOf(c);
+    else if (cls == L"ComboBox")
+      states[id] = ComboSelection(c);
+    else if (cls == TRACKBAR_CLASSW)
+      states[id] = SliderPos(c);
+  }
+  return states;
+}
+
 HWND FocusOf(DWORD threadId) {
   GUITHREADINFO info = {};
   info.cbSize = sizeof info;

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,10 @@ int SliderMax(HWND slider);
 // Screen rectangles of a trackbar's thumb and channel (read through the target's memory).
 RECT SliderThumb(HANDLE process, HWND slider);
 RECT SliderChannel(HANDLE process, HWND slider);
+
+// What every check box, list and slider of a page shows, by control id: check state,
+// selection or position.
+std::map<int, int> StatesOf(HWND page);
 
 // The window with the keyboard focus in the given GUI thread.
 HWND FocusOf(DWORD threadId);

@@ -1,0 +1,40 @@
+// The fixture's start and clean end of a run.
+#include "SessionFixture.h"
+
+#include "SheetProbe.h"
+
+namespace e2e {
+
+GameSession& SessionFixture::Game() {
+  if (!m_game) {
+    const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    m_game.reset(new GameSession(std::string(info->test_suite_name()) + "." + info->name()));
+  }
+  return *m_game;
+}
+
+SetupWindow* SessionFixture::OpenSheet() {
+  m_window.reset();
+  if (!Game().Start())
+    return nullptr;
+  HWND sheet = Game().WaitForSheet();
+  if (sheet)
+    m_window.reset(new SetupWindow(Game(), sheet));
+  return m_window.get();
+}
+
+DWORD SessionFixture::WaitForEnd() {
+  DWORD code = 0xFFFFFFFFu;
+  EXPECT_TRUE(Game().WaitForExit(20000, &code)) << "the program did not end";
+  return code;
+}
+
+void SessionFixture::TearDown() {
+  if (m_game && m_window && m_game->Running() && IsWindow(m_window->Sheet())) {
+    m_window->ClickButton(IDCANCEL);
+    DWORD code = 0;
+    m_game->WaitForExit(15000, &code);
+  }
+}
+
+}  // namespace e2e

@@ -1,0 +1,28 @@
+// A test whose player opens the sheet of a fresh game folder; whatever is still open at the
+// end is closed with Cancel and the process waited for.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "GameSession.h"
+#include "SetupWindow.h"
+
+namespace e2e {
+
+class SessionFixture : public ::testing::Test {
+ protected:
+  // A fresh game folder (the demo data and the exe) under the test's own name.
+  GameSession& Game();
+  // Starts the program (again) and waits for its sheet; null when none appeared.
+  SetupWindow* OpenSheet();
+  // Waits for the end of the run; the code the program returned.
+  DWORD WaitForEnd();
+  void TearDown() override;
+
+  std::unique_ptr<GameSession> m_game;
+  std::unique_ptr<SetupWindow> m_window;
+};
+
+}  // namespace e2e
