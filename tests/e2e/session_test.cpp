@@ -13,6 +13,7 @@
 #include "GameRegistry.h"
 #include "GameTexts.h"
 #include "PlayerInput.h"
+#include "SessionData.h"
 #include "SessionFixture.h"
 #include "SheetProbe.h"
 #include "Waiting.h"
@@ -43,7 +44,20 @@ int IndexOf(const std::vector<std::wstring>& items, const std::wstring& item) {
   return -1;
 }
 
-class E2eSession : public SessionFixture {};
+// Sessions whose game folder carries the client defaults of SessionData.h.
+class E2eSession : public SessionFixture {
+ protected:
+  void SetUp() override {
+    DeleteFileW(Game().PathOf(L"System\\LuaFiles514\\OptionInfo.lub").c_str());
+    Game().WriteFileBytes(L"System\\LuaFiles514\\OptionInfo.lua", kClientDefaults);
+  }
+  // OK, the confirmation answered, the end of the run.
+  void SaveAndEnd(SetupWindow* w, bool yes = true) {
+    ASSERT_TRUE(w->OkAndConfirm(yes)) << "no \"Setup\" confirmation";
+    EXPECT_EQ(0u, WaitForEnd());
+  }
+  std::string OptionFile() { return Game().ReadFileBytes(kOptionFile); }
+};
 
 TEST_F(E2eSession, FirstRunThenCancelWritesOnlyTheRegistryDefaults) {
   SetupWindow* w = OpenSheet();
@@ -123,6 +137,175 @@ TEST_F(E2eSession, FirstRunOnWindows8Lists32BitModesAndChooses1024x768) {
   SetupWindow* w = OpenSheet();
   ASSERT_NE(nullptr, w);
   CheckFirstRunModes(w, 32);
+}
+
+TEST_F(E2eSession, FirstRunSavedWithoutChangesWritesTheDefaults) {
+  SetupWindow* w = OpenSheet();
+  ASSERT_NE(nullptr, w);
+  SaveAndEnd(w);
+  EXPECT_TRUE(Game().DirectoryExists(L"savedata"));
+  EXPECT_EQ(kDefaultFile, OptionFile());
+}
+
+TEST_F(E2eSession, EveryControlChangedIsSavedExactly) {
+  SetupWindow* w = OpenSheet();
+  ASSERT_NE(nullptr, w);
+  const RegValue firstDevice = ReadValue(kGameKey, "GUIDDEVICE");
+
+  HWND device = w->SystemControl(IDC_DEVICE);
+  const std::vector<std::wstring> devices = ComboItems(device);
+  ASSERT_GE(devices.size(), 2u);
+  ASSERT_TRUE(w->Choose(device, 1));
+  HWND mode = w->SystemControl(IDC_MODE);
+  ASSERT_EQ(L"800 x 600 x 16", ComboItems(mode).at(2));
+  ASSERT_TRUE(w->Choose(mode, 2));
+  ASSERT_TRUE(w->Toggle(w->SystemControl(IDC_FULLSCREEN)));
+  ASSERT_TRUE(w->Toggle(w->SystemControl(IDC_MOUSE_EXCLUSIVE)));
+  HWND sprite = w->SystemControl(IDC_SPRITE), texture = w->SystemControl(IDC_TEXTURE);
+  w->DragSlider(sprite, -0.3);
+  ASSERT_EQ(0, SliderPos(sprite));
+  w->DragSlider(texture, 0.5);
+  ASSERT_EQ(1, SliderPos(texture));
+  // Each volume by mouse to an end, then by keyboard away from it.
+  HWND bgm = w->SystemControl(IDC_BGM_VOLUME), effect = w->SystemControl(IDC_EFFECT_VOLUME);
+  w->DragSlider(bgm, 1.3);
+  ASSERT_EQ(127, SliderPos(bgm));
+  w->SliderKeys(bgm, VK_LEFT, 2);
+  ASSERT_EQ(125, SliderPos(bgm));
+  w->DragSlider(effect, -0.3);
+  ASSERT_EQ(0, SliderPos(effect));
+  w->SliderKeys(effect, VK_RIGHT, 3);
+  ASSERT_EQ(3, SliderPos(effect));
+  ASSERT_TRUE(w->Toggle(w->SystemControl(IDC_BGM_ON)));
+  ASSERT_TRUE(w->Toggle(w->SystemControl(IDC_EFFECT_ON)));
+  ASSERT_TRUE(w->Toggle(w->SystemControl(IDC_NO_SOUND)));
+  // "No Sound" leaves the volumes and their boxes as they are.
+  EXPECT_EQ(125, SliderPos(bgm));
+  EXPECT_EQ(0, CheckOf(w->SystemControl(IDC_BGM_ON)));
+
+  ASSERT_NE(nullptr, w->OpenTab(1));
+  for (int id : {IDC_CMD_NOTRADE, IDC_CMD_NOCTRL, IDC_CMD_FOG, IDC_CMD_WINDOW, IDC_CMD_CAMERA,
+                 IDC_CMD_MERAI, IDC_CMD_LIGHTMAP})
+    ASSERT_TRUE(w->Toggle(w->OptionControl(id))) << "box " << id;
+  SaveAndEnd(w);
+
+  EXPECT_TRUE(Game().DirectoryExists(L"savedata"));
+  EXPECT_EQ(kEveryControlFile, OptionFile());
+  EXPECT_EQ(ToAnsi(devices[1]), TextPart(ReadValue(kGameKey, "DEVICENAME")));
+  EXPECT_EQ(40u, ReadValue(kGameKey, "DEVICENAME").bytes.size());
+  const RegValue chosenDevice = ReadValue(kGameKey, "GUIDDEVICE");
+  EXPECT_EQ(16u, chosenDevice.bytes.size());
+  EXPECT_NE(firstDevice.bytes, chosenDevice.bytes);
+  EXPECT_EQ(0u, ReadDword(kGameKey, "SOUNDMODE"));
+  EXPECT_EQ(0u, ReadDword(kGameKey, "SPEAKERTYPE"));
+  EXPECT_EQ(0u, ReadDword(kGameKey, "DIGITALRATETYPE"));
+  EXPECT_EQ(0u, ReadDword(kGameKey, "DIGITALBITSTYPE"));
+  EXPECT_EQ(std::string("No Provider\0\0\0\0\0", 16), ReadValue(kGameKey, "PROVIDERNAME").bytes);
+}
+
+TEST_F(E2eSession, DecliningTheConfirmationSavesNothing) {
+  SetupWindow* w = OpenSheet();
+  ASSERT_NE(nullptr, w);
+  ASSERT_TRUE(w->Toggle(w->SystemControl(IDC_NO_SOUND)));
+  ASSERT_TRUE(w->Toggle(w->SystemControl(IDC_FULLSCREEN)));
+  ASSERT_NE(nullptr, w->OpenTab(1));
+  ASSERT_TRUE(w->Toggle(w->OptionControl(IDC_CMD_NOTRADE)));
+  SaveAndEnd(w, false);
+  EXPECT_FALSE(Game().DirectoryExists(L"savedata"));
+  EXPECT_FALSE(Game().FileExists(kOptionFile));
+  // Only the first run's defaults, written at start-up, are there.
+  EXPECT_EQ(1u, ReadDword(kGameKey, "SOUNDMODE"));
+}
+
+TEST_F(E2eSession, ResetThenOkSavesTheDefaults) {
+  SetupWindow* w = OpenSheet();
+  ASSERT_NE(nullptr, w);
+  const std::wstring firstDevice = ComboItems(w->SystemControl(IDC_DEVICE)).at(0);
+  ASSERT_TRUE(w->Choose(w->SystemControl(IDC_DEVICE), 1));
+  ASSERT_TRUE(w->Choose(w->SystemControl(IDC_MODE), 1));
+  ASSERT_TRUE(w->Toggle(w->SystemControl(IDC_NO_SOUND)));
+  w->DragSlider(w->SystemControl(IDC_BGM_VOLUME), 1.3);
+  ASSERT_NE(nullptr, w->OpenTab(1));
+  ASSERT_TRUE(w->Toggle(w->OptionControl(IDC_CMD_HOAI)));
+  w->ClickButton(IDC_RESET);
+  EXPECT_TRUE(WaitUntil(3000, [&] { return CheckOf(w->OptionControl(IDC_CMD_HOAI)) == 1; }));
+  SaveAndEnd(w);
+  EXPECT_EQ(kDefaultFile, OptionFile());
+  EXPECT_EQ(1u, ReadDword(kGameKey, "SOUNDMODE"));
+  EXPECT_EQ(ToAnsi(firstDevice), TextPart(ReadValue(kGameKey, "DEVICENAME")));
+}
+
+TEST_F(E2eSession, ResetBeforeTheOptionTabWasOpenedShowsItsDefaultsThere) {
+  Game().WriteFileBytes(kOptionFile,
+                        "OptionInfoList[\"ISFULLSCREENMODE\"] = 1\r\n"
+                        "CmdOnOffList[\"/notrade\"] = 1\r\n"
+                        "CmdOnOffList[\"/noctrl\"] = 0\r\n"
+                        "CmdOnOffList[\"/lightmap\"] = 0\r\n");
+  SetupWindow* w = OpenSheet();
+  ASSERT_NE(nullptr, w);
+  HWND fullScreen = w->SystemControl(IDC_FULLSCREEN);
+  ASSERT_EQ(1, CheckOf(fullScreen)) << "the saved file was not loaded";
+  w->ClickButton(IDC_RESET);
+  EXPECT_TRUE(WaitUntil(3000, [&] { return CheckOf(fullScreen) == 0; }));
+  HWND page = w->OpenTab(1);
+  ASSERT_NE(nullptr, page);
+  EXPECT_EQ(DefaultSwitches(), StatesOf(page));
+}
+
+TEST_F(E2eSession, SecondRunShowsWhatTheFirstSavedAndSavesTheSameBytesAgain) {
+  // An earlier file: foreign lines among an older block, one with a bare line feed, the last
+  // without any line end.
+  Game().WriteFileBytes(kOptionFile,
+                        "-- my own notes\r\n"
+                        "OptionInfoList[\"WIDTH\"] = 800\r\n"
+                        "MyAddon = { speed = 3 }\r\n"
+                        "\r\n"
+                        "OptionInfoList[\"HEIGHT\"] = 600\r\n"
+                        "OptionInfoList[\"MODECNT\"] = 2\r\n"
+                        "CmdOnOffList[\"/fog\"] = 0\r\n"
+                        "print_me = \"width\"\n"
+                        "last = 1");
+  SetupWindow* w = OpenSheet();
+  ASSERT_NE(nullptr, w);
+  EXPECT_EQ(2, ComboSelection(w->SystemControl(IDC_MODE)));
+  ASSERT_TRUE(w->Toggle(w->SystemControl(IDC_FULLSCREEN)));
+  ASSERT_NE(nullptr, w->OpenTab(1));
+  EXPECT_EQ(0, CheckOf(w->OptionControl(IDC_CMD_FOG)));
+  ASSERT_TRUE(w->Toggle(w->OptionControl(IDC_CMD_NOTRADE)));
+  SaveAndEnd(w);
+  const std::string first = OptionFile();
+  EXPECT_EQ(kSecondRunFile, first);
+
+  w = OpenSheet();
+  ASSERT_NE(nullptr, w);
+  EXPECT_EQ(1, CheckOf(w->SystemControl(IDC_FULLSCREEN)));
+  EXPECT_EQ(2, ComboSelection(w->SystemControl(IDC_MODE)));
+  ASSERT_NE(nullptr, w->OpenTab(1));
+  EXPECT_EQ(1, CheckOf(w->OptionControl(IDC_CMD_NOTRADE)));
+  EXPECT_EQ(0, CheckOf(w->OptionControl(IDC_CMD_FOG)));
+  SaveAndEnd(w);
+  EXPECT_EQ(first, OptionFile());
+}
+
+TEST_F(E2eSession, SavedataBeingAFileIsReportedAndTheRegistryStillSaved) {
+  Game().WriteFileBytes(L"savedata", "not a folder");
+  SetupWindow* w = OpenSheet();
+  ASSERT_NE(nullptr, w);
+  ASSERT_TRUE(w->Toggle(w->SystemControl(IDC_NO_SOUND)));
+  ASSERT_TRUE(w->OkAndConfirm(true));
+  HWND box = Game().WaitForBox(L"Setup");
+  ASSERT_NE(nullptr, box) << "the failed save was not reported";
+  std::wstring text;
+  for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    if (ClassOf(c) == L"Static")
+      text += TextOf(c);
+  }
+  EXPECT_NE(std::wstring::npos, text.find(L"savedata\\OptionInfo.lua")) << ToAnsi(text);
+  EXPECT_EQ(std::wstring::npos, text.find(L"HKEY_LOCAL_MACHINE")) << ToAnsi(text);
+  ClickWindow(ChildById(box, IDOK));
+  EXPECT_EQ(0u, WaitForEnd());
+  EXPECT_EQ("not a folder", Game().ReadFileBytes(L"savedata"));
+  EXPECT_EQ(0u, ReadDword(kGameKey, "SOUNDMODE"));
 }
 
 }  // namespace
