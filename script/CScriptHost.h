@@ -5,13 +5,20 @@
 // windows.h maps GetMessage to GetMessageA; the host's lookup keeps its own name.
 #undef GetMessage
 
+#include <stddef.h>
+
 #include <string>
 
 struct lua_State;
+struct lua_Debug;
 class CFile;
 
 class CScriptHost {
  public:
+  // Bounds of one run of a data file: real files stay far below both.
+  static const int kRunInstructionBudget = 20000000;
+  static const size_t kMemoryCeiling = 192u * 1024u * 1024u;
+
   CScriptHost();
   ~CScriptHost();
 
@@ -28,19 +35,39 @@ class CScriptHost {
   static bool WriteOptionInfoLine(CFile& file, const char* key, int value);
   static bool WriteCmdOnOffLine(CFile& file, const char* key, int value);
 
+  // A number truncated toward zero; values beyond the int range saturate, NaN gives the default.
   int GetNumber(const char* file, const char* table, const char* key, int defaultValue);
   const char* GetText(const char* table, const char* key);
+  // On success the value is on top of the stack.
   bool Lookup(const char* file, const char* table, const char* key, int type);
+  // On success the file's chunk is on top of the stack, not yet run.
   bool PrepareFile(const char* file);
   bool LoadChunk(const char* baseName);
+  // Runs the chunk on top of the stack, then pushes table[key] if it has the type asked for.
   bool FindValue(const char* table, const char* key, int type);
 
+  // Bytes the Lua state holds at the moment.
+  size_t MemoryInUse() const { return m_bytesInUse; }
+
  private:
+  typedef void* (*Allocator)(void* ud, void* ptr, size_t osize, size_t nsize);
+
   CScriptHost(const CScriptHost&) = delete;
   CScriptHost& operator=(const CScriptHost&) = delete;
 
+  static void* BoundedAlloc(void* ud, void* ptr, size_t osize, size_t nsize);
+  static void BudgetHook(lua_State* L, lua_Debug* ar);
+  bool LoadCandidate(const std::string& path);
+  bool MakeFreshTables(const char* first, const char* second);
+  void CollectGarbage();
+
   std::string m_message;
   lua_State* m_L;
+  Allocator m_baseAlloc;
+  void* m_baseAllocUd;
+  size_t m_bytesInUse;
+  // Set when a run was stopped by a bound; the next lookup starts from empty globals.
+  bool m_boundHit;
 };
 
 extern CScriptHost g_scriptHost;

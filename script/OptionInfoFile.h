@@ -4,6 +4,7 @@
 #include <string>
 
 class CFile;
+class CRegistry;
 
 // Keeps the lines of the saved option file that name none of the program's keys.
 void ReadOptionFileLines();
@@ -16,8 +17,10 @@ bool SaveOptionInfo();
 
 // True when a line names one of the 34 keys in double quotes, so the program owns it.
 bool IsOwnOptionLine(const std::string& line);
+// The setting that option key `entry` (name-table entry 0 to 33) carries.
+int& OptionSetting(CRegistry& record, int entry);
 
 // Writes "<table>[\"<key>\"] = <value>\r\n" in one piece.
 bool WriteOptionLine(CFile& file, const char* table, const char* key, int value);
 // printf-style formatting into a bounded buffer; never writes past it.
-std::string FormatText(const char* format, ...);
+std::string FormatText(const char* format, ...) __attribute__((format(gnu_printf, 1, 2)));

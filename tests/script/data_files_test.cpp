@@ -1,0 +1,95 @@
+// Which data file answers: ".lub" before ".lua", precompiled chunks, the saved file's fallback.
+#include <gtest/gtest.h>
+
+#include <string>
+
+extern "C" {
+#include <lauxlib.h>
+#include <lua.h>
+}
+
+#include "ScriptFolder.h"
+#include "script/CScriptHost.h"
+
+namespace {
+
+int AppendChunk(lua_State*, const void* data, size_t size, void* out) {
+  static_cast<std::string*>(out)->append(static_cast<const char*>(data), size);
+  return 0;
+}
+
+// A chunk precompiled by this very Lua build.
+std::string Precompile(const char* source) {
+  lua_State* L = luaL_newstate();
+  std::string chunk;
+  if (luaL_loadstring(L, source) == 0)
+    lua_dump(L, AppendChunk, &chunk);
+  lua_close(L);
+  return chunk;
+}
+
+using DataFiles = ScriptFolder;
+
+TEST_F(DataFiles, ALoadingLubHidesTheLua) {
+  Put(kMessages + ".lub", "SetupMSG = { Device = 'from lub' }");
+  PutMessages("SetupMSG = { Device = 'from lua', Mode = 'only lua' }");
+  EXPECT_STREQ("from lub", g_scriptHost.GetMessage("Device"));
+  // The ".lua" is never consulted, not even for a key the ".lub" lacks.
+  EXPECT_STREQ("", g_scriptHost.GetMessage("Mode"));
+}
+
+TEST_F(DataFiles, ABrokenLubGivesWayToTheLua) {
+  PutMessages("SetupMSG = { Device = 'from lua' }");
+  Put(kMessages + ".lub", "SetupMSG = { Device = ");
+  EXPECT_STREQ("from lua", g_scriptHost.GetMessage("Device"));
+  Put(kMessages + ".lub", std::string("\x1bLuaQ\0garbage", 13));
+  EXPECT_STREQ("from lua", g_scriptHost.GetMessage("Device"));
+}
+
+TEST_F(DataFiles, PrecompiledChunksLoadOnlyWithThisBuildsHeader) {
+  const std::string chunk = Precompile("SetupMSG = { Device = 'compiled' }");
+  ASSERT_GT(chunk.size(), 12u);
+  EXPECT_EQ(std::string("\x1bLuaQ\x00\x01\x04\x04\x04\x08\x00", 12), chunk.substr(0, 12));
+  PutMessages("SetupMSG = { Device = 'source' }");
+  Put(kMessages + ".lub", chunk);
+  EXPECT_STREQ("compiled", g_scriptHost.GetMessage("Device"));
+
+  std::string foreign = chunk;
+  foreign[8] = 8;  // a 64-bit build's size_t
+  Put(kMessages + ".lub", foreign);
+  EXPECT_STREQ("source", g_scriptHost.GetMessage("Device"));
+  // The signature, not the extension, tells a chunk from source.
+  PutMessages(chunk);
+  EXPECT_STREQ("compiled", g_scriptHost.GetMessage("Device"));
+}
+
+TEST_F(DataFiles, AHashFirstLineIsSkipped) {
+  PutMessages("#!this line is no Lua\nSetupMSG = { ISOK = 'Save?' }\n");
+  EXPECT_STREQ("Save?", g_scriptHost.GetMessage("ISOK"));
+}
+
+TEST_F(DataFiles, WithoutASavedFileTheClientsDefaultsAnswer) {
+  EXPECT_EQ(7, g_scriptHost.GetSavedOption("WIDTH", 7));
+  PutDefaults("OptionInfoList = { WIDTH = 1024 } CmdOnOffList = { ['/fog'] = 1 }");
+  EXPECT_EQ(1024, g_scriptHost.GetSavedOption("WIDTH", 7));
+  EXPECT_EQ(1, g_scriptHost.GetSavedCommand("/fog", 0));
+  EXPECT_EQ(7, g_scriptHost.GetSavedOption("HEIGHT", 7));
+  EXPECT_EQ(1024, g_scriptHost.GetDefaultOption("WIDTH"));
+  EXPECT_EQ(0, g_scriptHost.GetDefaultOption("HEIGHT"));
+}
+
+TEST_F(DataFiles, TheSavedFileFallsBackPerFileNotPerKey) {
+  PutDefaults("OptionInfoList = { WIDTH = 1024, HEIGHT = 768 }");
+  PutSaved("OptionInfoList[\"WIDTH\"] = 800\r\n");
+  EXPECT_EQ(800, g_scriptHost.GetSavedOption("WIDTH", 1));
+  EXPECT_EQ(1, g_scriptHost.GetSavedOption("HEIGHT", 1));
+  // Not compiling: the defaults serve.
+  PutSaved("this is not Lua\r\nOptionInfoList[\"WIDTH\"] = 800\r\n");
+  EXPECT_EQ(1024, g_scriptHost.GetSavedOption("WIDTH", 1));
+  // Compiling but failing when run: the caller's value, and the defaults are not asked.
+  PutSaved("OptionInfoList[\"WIDTH\"] = 800\r\nx = undefined.field\r\n");
+  EXPECT_EQ(1, g_scriptHost.GetSavedOption("WIDTH", 1));
+  EXPECT_EQ(1, g_scriptHost.GetSavedOption("HEIGHT", 1));
+}
+
+}  // namespace

@@ -1,0 +1,91 @@
+// Reading the saved option file: which lines are kept as foreign, and the values taken over.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ScriptFolder.h"
+#include "script/CScriptHost.h"
+#include "script/OptionInfoFile.h"
+#include "settings/CRegistry.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+using OptionLines = ScriptFolder;
+
+TEST_F(OptionLines, OnlyLinesNamingAQuotedKeyAreOurs) {
+  PutSaved(
+      "-- WIDTH and HEIGHT are set below\r\n"
+      "\r\n"
+      "   \r\n"
+      "SCREENWIDTH = 5\r\n"
+      "x = { [\"width\"] = 1 }\r\n"
+      "OptionInfoList[\"WIDTH\"] = 800\r\n"
+      "CmdOnOffList[\"/notalkmsg2\"] = 1\r\n"
+      "t[\"/notalkmsg22\"] = 1\r\n"
+      "y = '\"Effect_Volume\"'\r\n");
+  ReadOptionFileLines();
+  EXPECT_EQ(Lines({"-- WIDTH and HEIGHT are set below", "   ", "SCREENWIDTH = 5",
+                   "x = { [\"width\"] = 1 }", "t[\"/notalkmsg22\"] = 1"}),
+            Record().m_otherLines);
+  EXPECT_TRUE(IsOwnOptionLine("CmdOnOffList[\"/lightmap\"] = 0"));
+  EXPECT_FALSE(IsOwnOptionLine("CmdOnOffList[\"/LIGHTMAP\"] = 0"));
+  EXPECT_FALSE(IsOwnOptionLine("CmdOnOffList['/lightmap'] = 0"));
+}
+
+TEST_F(OptionLines, LineEndsOfEveryKindAndAControlZ) {
+  PutSaved("a = 1\nb = 2\r\nc = '\x1a'\r\nd\re = 3\r\nlast = 4");
+  ReadOptionFileLines();
+  EXPECT_EQ(Lines({"a = 1", "b = 2", "c = '\x1a'", "d\re = 3", "last = 4"}), Record().m_otherLines);
+}
+
+TEST_F(OptionLines, AMissingOrLubOnlyFileKeepsNoLines) {
+  ReadOptionFileLines();
+  EXPECT_TRUE(Record().m_otherLines.empty());
+  Put("savedata\\OptionInfo.lub", "foreign = 1\nOptionInfoList = { WIDTH = 1600 }\n");
+  ReadOptionFileLines();
+  EXPECT_TRUE(Record().m_otherLines.empty());
+  LoadOptionInfo();
+  EXPECT_EQ(1600, Record().m_nWidth);
+}
+
+TEST_F(OptionLines, HugeLinesAndFilesAreReadWhole) {
+  const std::string longLine = "-- " + std::string(1 << 20, 'x');
+  std::string file = longLine + "\r\n";
+  const std::string filler = "-- a foreign line that the program keeps for someone else\r\n";
+  while (file.size() < 10u * 1024 * 1024) file += filler;
+  PutSaved(file + "OptionInfoList[\"WIDTH\"] = 1280\r\n");
+  ReadOptionFileLines();
+  const Lines& kept = Record().m_otherLines;
+  ASSERT_GT(kept.size(), 100000u);
+  EXPECT_EQ(longLine, kept.front());
+  EXPECT_EQ(filler.substr(0, filler.size() - 2), kept.back());
+  // The ceiling on the Lua state still lets a file this large run.
+  EXPECT_EQ(1280, g_scriptHost.GetSavedOption("WIDTH", 0));
+}
+
+TEST_F(OptionLines, LoadTakesSavedNumbersOverTheCurrentValues) {
+  PutDefaults("OptionInfoList = { HEIGHT = 999, SPRITEMODE = 1 } CmdOnOffList = { ['/fog'] = 1 }");
+  CRegistry& r = Record();
+  r.m_nWidth = 1;
+  r.m_nHeight = 2;
+  r.m_nSpriteMode = 3;
+  r.m_aCmdOnOff[7] = 4;
+  r.m_aCmdOnOff[20] = 5;
+  r.m_bSoundOn = 6;
+  PutSaved(
+      "OptionInfoList[\"WIDTH\"] = 1024\r\n"
+      "OptionInfoList[\"SPRITEMODE\"] = \"0\"\r\n"
+      "CmdOnOffList[\"/lightmap\"] = 0\r\n"
+      "CmdOnOffList[\"/sound\"] = -1\r\n");
+  LoadOptionInfo();
+  EXPECT_EQ(1024, r.m_nWidth);
+  EXPECT_EQ(2, r.m_nHeight);      // absent: the saved file alone answers
+  EXPECT_EQ(3, r.m_nSpriteMode);  // a string is no number
+  EXPECT_EQ(4, r.m_aCmdOnOff[7]);
+  EXPECT_EQ(0, r.m_aCmdOnOff[20]);
+  EXPECT_EQ(-1, r.m_bSoundOn);
+}
+
+}  // namespace
