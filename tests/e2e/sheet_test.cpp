@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "FontProbe.h"
 #include "GameSession.h"
 #include "GameTexts.h"
 #include "PlayerInput.h"
@@ -147,9 +148,15 @@ TEST_F(E2eSheet, ResetStandsInHelpsPlaceWithTheButtonsFont) {
   GetClientRect(window_->Sheet(), &client);
   const RECT tab = RectInParent(TabControlOf(window_->Sheet()));
   EXPECT_EQ(client.right - tab.left - 10, r.right);
-  const LRESULT okFont = SendMessageW(ok, WM_GETFONT, 0, 0);
-  EXPECT_EQ(okFont, SendMessageW(reset, WM_GETFONT, 0, 0));
-  EXPECT_EQ(okFont, SendMessageW(cancel, WM_GETFONT, 0, 0));
+  // WM_GETFONT from another process reads null here, so the fonts are read inside the program.
+  const ControlFont okFont = FontOf(ok), resetFont = FontOf(reset);
+  ASSERT_TRUE(okFont.probed && resetFont.probed) << "the font probe did not run";
+  EXPECT_TRUE(SameFont(okFont, resetFont))
+      << "OK: " << ToAnsi(okFont.font.lfFaceName) << " " << okFont.font.lfHeight
+      << ", Reset: " << ToAnsi(resetFont.font.lfFaceName) << " " << resetFont.font.lfHeight;
+  EXPECT_TRUE(SameFont(okFont, FontOf(cancel)));
+  // The probe tells fonts apart: the page's boxes use the template's font.
+  EXPECT_FALSE(SameFont(okFont, FontOf(window_->SystemControl(IDC_NO_SOUND))));
   const LONG style = GetWindowLongW(reset, GWL_STYLE);
   EXPECT_FALSE(style & WS_TABSTOP);
   EXPECT_NE(BS_DEFPUSHBUTTON, style & 0xF);
