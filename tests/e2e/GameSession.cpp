@@ -1,6 +1,8 @@
 // The game folder, the process of the real program and the waits for its windows.
 #include "GameSession.h"
 
+#include <gtest/gtest.h>
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -40,6 +42,27 @@ BOOL CALLBACK MatchBox(HWND hwnd, LPARAM param) {
   return TRUE;
 }
 
+// Copies a folder tree with the platform's own calls; false when anything failed.
+bool CopyTree(const std::wstring& from, const std::wstring& to) {
+  CreateDirectoryW(to.c_str(), nullptr);
+  WIN32_FIND_DATAW fd;
+  HANDLE find = FindFirstFileW((from + L"\\*").c_str(), &fd);
+  if (find == INVALID_HANDLE_VALUE)
+    return false;
+  bool ok = true;
+  do {
+    const std::wstring name = fd.cFileName;
+    if (name == L"." || name == L"..")
+      continue;
+    if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+      ok = CopyTree(from + L"\\" + name, to + L"\\" + name) && ok;
+    else
+      ok = CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), FALSE) && ok;
+  } while (FindNextFileW(find, &fd));
+  FindClose(find);
+  return ok;
+}
+
 }  // namespace
 
 GameSession::GameSession(const std::string& name) : m_pi(), m_versionSet(false) {
@@ -49,8 +72,9 @@ GameSession::GameSession(const std::string& name) : m_pi(), m_versionSet(false) 
   std::error_code ec;
   fs::remove_all(m_folder, ec);
   fs::create_directories(m_folder, ec);
-  fs::copy(TESSARIL_E2E_GAME, m_folder, fs::copy_options::recursive, ec);
-  CopyFileW(TESSARIL_E2E_EXE, (m_folder + L"\\TessarilSetup.exe").c_str(), FALSE);
+  EXPECT_TRUE(CopyTree(TESSARIL_E2E_GAME, m_folder)) << "the demo game folder was not copied";
+  EXPECT_TRUE(CopyFileW(TESSARIL_E2E_EXE, (m_folder + L"\\TessarilSetup.exe").c_str(), FALSE))
+      << "the exe was not copied";
   DeleteGameKeys();
   SetWineVersion(nullptr);
 }

@@ -59,7 +59,9 @@ TEST(E2eClientGuard, ShowsTheNoticeAndWritesNothingWhileTheClientRuns) {
 
   HWND box = game.WaitForBox(L"Message");
   ASSERT_NE(nullptr, box) << "no \"Message\" box";
-  EXPECT_EQ(MessageText(game.Folder(), "alreadyclient"), BoxText(box));
+  const std::wstring notice = MessageText(game.Folder(), "alreadyclient");
+  ASSERT_FALSE(notice.empty()) << "the demo message file has no \"alreadyclient\" text";
+  EXPECT_EQ(notice, BoxText(box));
   EXPECT_TRUE(game.Running()) << "the notice must wait for the player";
   // Dismissed the way a player does: a click on its OK button.
   HWND ok = ChildById(box, IDOK);

@@ -229,6 +229,7 @@ TEST_F(E2eSheet, TooltipsShowTheClientsMessageTexts) {
   // The switch's tooltip key is its command without the slash.
   EXPECT_EQ(MessageText(game_->Folder(), "notrade"),
             TipAfterHover(*game_, window_->OptionControl(IDC_CMD_NOTRADE)));
+  SaveScreenshot("option-page-tooltip");
   MoveAway();
 }
 
