@@ -1,25 +1,377 @@
 #!/usr/bin/env python3
-"""Draws the setup pages' background bitmaps (placeholder ground until the artwork lands)."""
+"""Draws the setup pages' background pictures: character artwork on a white ground.
+
+Usage: draw-bitmaps.py OUT_DIR  (writes SystemBack.bmp 573x437 and OptionBack.bmp 514x437)
+
+Everything is computed from the shapes below, so the output is the same on every run.
+The artwork keeps clear of the page controls: on the System page it stays left of x 130
+and, on the right, right of x 445 above y 290; on the Option page it stays left of x 145.
+Those bounds hold for page fonts of 1.5 to 1.85 pixels per dialog unit.
+"""
+import math
 import os
 import struct
 import sys
 
-PELS_PER_METRE = 11808
+PELS_PER_METRE = 11808  # 300 dots per inch
+
+# One palette for both pages.
+INK = (46, 38, 58)
+SKIN = (250, 214, 184)
+HAIR = (92, 56, 40)
+CAPE = (176, 46, 62)
+TUNIC = (40, 118, 132)
+TUNIC_DARK = (28, 84, 98)
+GOLD = (226, 178, 70)
+LEATHER = (112, 74, 48)
+WOOD = (138, 94, 56)
+GLOW = (140, 228, 240)
+ROBE = (70, 62, 150)
+ROBE_LIGHT = (120, 112, 200)
+SCALE = (86, 170, 120)
+BELLY = (238, 222, 150)
+WING = (150, 110, 186)
+CLOUD = (226, 236, 246)
+BAND = (214, 224, 238)
+WHITE = (255, 255, 255)
+
+LIGHT = (-0.45, -0.6, 0.66)  # from the upper left, towards the viewer
 
 
-def write_bmp(path, width, height, pixel):
-    """Writes an uncompressed bottom-up 24-bit BMP; pixel(x, y) gives (r, g, b), y from the top."""
-    stride = (width * 3 + 3) & ~3
-    rows = []
-    for y in range(height - 1, -1, -1):
-        row = bytearray()
-        for x in range(width):
-            r, g, b = pixel(x, y)
-            row += bytes((b, g, r))
-        row += bytes(stride - width * 3)
-        rows.append(bytes(row))
-    image = b"".join(rows)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(image),
+def clamp(v, lo=0.0, hi=1.0):
+    return lo if v < lo else hi if v > hi else v
+
+
+def mix(a, b, t):
+    return tuple(a[i] + (b[i] - a[i]) * t for i in range(3))
+
+
+def lit(color, t):
+    """Colour at shading level t: 0 is the shadow side, 1 the highlight."""
+    dark = tuple(c * 0.68 for c in color)
+    light = mix(color, WHITE, 0.3)
+    return mix(dark, light, clamp(t))
+
+
+class Canvas:
+    """A floating-point RGB picture painted with anti-aliased, shaded shapes."""
+
+    def __init__(self, width, height):
+        self.width = width
+        self.height = height
+        self.px = [[255.0, 255.0, 255.0] for _ in range(width * height)]
+        self.limit = (0, 0, width, height)  # shapes are clipped to this box
+
+    def blend(self, x, y, color, alpha):
+        if alpha <= 0.0:
+            return
+        p = self.px[y * self.width + x]
+        for i in range(3):
+            p[i] += (color[i] - p[i]) * alpha
+
+    def paint(self, box, sdf, fill, outline=INK, width=1.6):
+        """Fills the region where sdf(x, y) < 0; fill(x, y) gives the colour there."""
+        lx0, ly0, lx1, ly1 = self.limit
+        x0, y0 = max(lx0, int(box[0]) - 2), max(ly0, int(box[1]) - 2)
+        x1, y1 = min(lx1, int(box[2]) + 3), min(ly1, int(box[3]) + 3)
+        for y in range(y0, y1):
+            for x in range(x0, x1):
+                d = sdf(x + 0.5, y + 0.5)
+                if d > 0.6:
+                    continue
+                if outline is not None:
+                    self.blend(x, y, outline, clamp(0.5 - d))
+                    self.blend(x, y, fill(x + 0.5, y + 0.5), clamp(0.5 - d - width))
+                else:
+                    self.blend(x, y, fill(x + 0.5, y + 0.5), clamp(0.5 - d))
+
+    def glow(self, cx, cy, radius, color, strength=0.8):
+        """A soft radial halo, strongest at its centre."""
+        lx0, ly0, lx1, ly1 = self.limit
+        for y in range(max(ly0, int(cy - radius)), min(ly1, int(cy + radius) + 1)):
+            for x in range(max(lx0, int(cx - radius)), min(lx1, int(cx + radius) + 1)):
+                r = math.hypot(x + 0.5 - cx, y + 0.5 - cy) / radius
+                if r < 1.0:
+                    self.blend(x, y, color, strength * (1.0 - r) ** 2)
+
+    def pixel(self, x, y):
+        return tuple(int(round(clamp(c, 0.0, 255.0))) for c in self.px[y * self.width + x])
+
+
+# --- Shapes: each paints one primitive with its own shading ---------------------------------
+
+
+def ellipse(cv, cx, cy, rx, ry, color, outline=INK, width=1.6, shade=True):
+    def sdf(x, y):
+        u, v = (x - cx) / rx, (y - cy) / ry
+        return (math.hypot(u, v) - 1.0) * min(rx, ry)
+
+    def fill(x, y):
+        if not shade:
+            return color
+        u, v = (x - cx) / rx, (y - cy) / ry
+        nz = math.sqrt(max(0.0, 1.0 - u * u - v * v))
+        return lit(color, 0.25 + 0.85 * (u * LIGHT[0] + v * LIGHT[1] + nz * LIGHT[2]))
+
+    cv.paint((cx - rx, cy - ry, cx + rx, cy + ry), sdf, fill, outline, width)
+
+
+def capsule(cv, x1, y1, x2, y2, r, color, outline=INK, width=1.4):
+    """A thick rounded stroke: limbs, the staff, the tail."""
+    dx, dy = x2 - x1, y2 - y1
+    length2 = dx * dx + dy * dy or 1.0
+    nx, ny = -dy / math.sqrt(length2), dx / math.sqrt(length2)
+
+    def sdf(x, y):
+        t = clamp(((x - x1) * dx + (y - y1) * dy) / length2)
+        return math.hypot(x - x1 - t * dx, y - y1 - t * dy) - r
+
+    def fill(x, y):
+        across = ((x - x1) * nx + (y - y1) * ny) / r  # -1 .. 1 over the stroke
+        side = across if nx * LIGHT[0] + ny * LIGHT[1] > 0 else -across
+        return lit(color, 0.6 + 0.4 * side)
+
+    box = (min(x1, x2) - r, min(y1, y2) - r, max(x1, x2) + r, max(y1, y2) + r)
+    cv.paint(box, sdf, fill, outline, width)
+
+
+def polygon(cv, points, color, outline=INK, width=1.6, shade=True):
+    """A filled polygon, shaded from its upper left to its lower right."""
+    xs, ys = [p[0] for p in points], [p[1] for p in points]
+    box = (min(xs), min(ys), max(xs), max(ys))
+    edges = list(zip(points, points[1:] + points[:1]))
+
+    def sdf(x, y):
+        inside, best = False, 1e9
+        for (ax, ay), (bx, by) in edges:
+            ex, ey = bx - ax, by - ay
+            t = clamp(((x - ax) * ex + (y - ay) * ey) / ((ex * ex + ey * ey) or 1.0))
+            best = min(best, math.hypot(x - ax - t * ex, y - ay - t * ey))
+            if (ay > y) != (by > y) and x < ax + (y - ay) * ex / (by - ay):
+                inside = not inside
+        return -best if inside else best
+
+    def fill(x, y):
+        if not shade:
+            return color
+        u = (x - box[0]) / ((box[2] - box[0]) or 1.0)
+        v = (y - box[1]) / ((box[3] - box[1]) or 1.0)
+        return lit(color, 0.95 - 0.45 * u - 0.35 * v)
+
+    cv.paint(box, sdf, fill, outline, width)
+
+
+def star(cv, cx, cy, r, color):
+    """A four-pointed sparkle with a halo."""
+    cv.glow(cx, cy, r * 1.6, color, 0.35)
+    q = r * 0.28
+    points = [(cx, cy - r), (cx + q, cy - q), (cx + r, cy), (cx + q, cy + q),
+              (cx, cy + r), (cx - q, cy + q), (cx - r, cy), (cx - q, cy - q)]
+    polygon(cv, points, mix(color, WHITE, 0.5), outline=None, shade=False)
+
+
+def shadow(cv, cx, cy, rx, ry):
+    """A soft ground shadow under a figure."""
+    def sdf(x, y):
+        return (math.hypot((x - cx) / rx, (y - cy) / ry) - 1.0) * ry
+
+    def fill(x, y):
+        return mix(WHITE, (200, 204, 220), 1.0 - math.hypot((x - cx) / rx, (y - cy) / ry))
+
+    cv.paint((cx - rx, cy - ry, cx + rx, cy + ry), sdf, fill, outline=None)
+
+
+def side_band(cv, x0, x1, fade_right):
+    """A pale gradient band down one edge with small diamonds: the frame of the picture."""
+    span = x1 - x0
+    for y in range(cv.height):
+        for x in range(x0, x1):
+            t = (x - x0) / span if fade_right else (x1 - 1 - x) / span
+            cv.blend(x, y, BAND, (1.0 - t) ** 1.5 * 0.9)
+    mid = (x0 + x1) / 2.0
+    for y in range(18, cv.height - 10, 36):
+        d = 3.5
+        polygon(cv, [(mid, y - d), (mid + d, y), (mid, y + d), (mid - d, y)], GOLD,
+                outline=None, shade=False)
+
+
+# --- Figures: each a small function over the shapes ------------------------------------------
+
+
+def eyes(cv, cx, cy, spacing, size=3.2):
+    for ex in (cx - spacing, cx + spacing):
+        ellipse(cv, ex, cy, size * 0.8, size * 1.2, INK, outline=None, shade=False)
+        ellipse(cv, ex - size * 0.3, cy - size * 0.5, size * 0.3, size * 0.35, WHITE,
+                outline=None, shade=False)
+
+
+def adventurer(cv, cx, feet):
+    """A young adventurer in a red cape, with a glowing staff in his left hand."""
+    shadow(cv, cx, feet + 4, 48, 9)
+    top = feet - 320
+    # Cape behind the body, flaring and rippling at the hem.
+    hem = [(cx + 46 - i * 13, feet - 14 + (6 if i % 2 else 0)) for i in range(8)]
+    polygon(cv, [(cx - 22, top + 92), (cx + 22, top + 92)] + hem, CAPE)
+    # Legs and boots.
+    capsule(cv, cx - 11, feet - 110, cx - 14, feet - 24, 10, TUNIC_DARK)
+    capsule(cv, cx + 11, feet - 110, cx + 15, feet - 24, 10, TUNIC_DARK)
+    capsule(cv, cx - 15, feet - 40, cx - 15, feet - 16, 11, LEATHER)
+    capsule(cv, cx + 16, feet - 40, cx + 16, feet - 16, 11, LEATHER)
+    ellipse(cv, cx - 19, feet - 10, 15, 9, LEATHER)
+    ellipse(cv, cx + 21, feet - 10, 15, 9, LEATHER)
+    # Tunic with a belt.
+    polygon(cv, [(cx - 22, top + 96), (cx + 22, top + 96), (cx + 30, feet - 96),
+                 (cx - 30, feet - 96)], TUNIC)
+    polygon(cv, [(cx - 26, top + 160), (cx + 26, top + 160), (cx + 27, top + 172),
+                 (cx - 27, top + 172)], LEATHER)
+    polygon(cv, [(cx - 6, top + 158), (cx + 6, top + 158), (cx + 6, top + 174),
+                 (cx - 6, top + 174)], GOLD)
+    # Staff: held out to the figure's side, its orb glowing above the head.
+    sx = cx + 40
+    capsule(cv, sx, top + 30, sx - 4, feet - 8, 4.5, WOOD)
+    cv.glow(sx + 1, top + 22, 24, GLOW, 0.7)
+    ellipse(cv, sx + 1, top + 22, 12, 12, GLOW)
+    polygon(cv, [(sx - 9, top + 30), (sx + 10, top + 30), (sx + 4, top + 42),
+                 (sx - 4, top + 42)], GOLD)
+    # Arms: the right one relaxed, the left one reaching for the staff.
+    capsule(cv, cx - 20, top + 104, cx - 30, top + 178, 7.5, TUNIC)
+    ellipse(cv, cx - 31, top + 184, 7, 7, SKIN)
+    capsule(cv, cx + 20, top + 104, sx - 6, top + 150, 7.5, TUNIC)
+    ellipse(cv, sx - 3, top + 150, 7.5, 7.5, SKIN)
+    # Scarf, head, hair and face.
+    ellipse(cv, cx, top + 92, 20, 9, GOLD)
+    ellipse(cv, cx, top + 62, 27, 29, SKIN)
+    polygon(cv, [(cx - 30, top + 56), (cx - 22, top + 26), (cx - 4, top + 22),
+                 (cx + 14, top + 24), (cx + 30, top + 40), (cx + 28, top + 58),
+                 (cx + 14, top + 44), (cx - 2, top + 50), (cx - 16, top + 42)], HAIR)
+    eyes(cv, cx + 2, top + 66, 9)
+    capsule(cv, cx - 2, top + 80, cx + 6, top + 80, 1.2, (200, 110, 110), outline=None)
+    ellipse(cv, cx - 16, top + 75, 4.5, 3, (244, 170, 160), outline=None, shade=False)
+    ellipse(cv, cx + 20, top + 75, 4.5, 3, (244, 170, 160), outline=None, shade=False)
+    star(cv, sx + 16, top - 2, 5, GLOW)
+    star(cv, sx - 24, top + 8, 4, GLOW)
+
+
+def dragon(cv, cx, cy):
+    """A small friendly dragon hovering on a cloud."""
+    # Cloud it rests on.
+    for dx, dy, r in ((-26, 88, 15), (-6, 94, 18), (16, 90, 16), (32, 97, 11), (-36, 98, 9)):
+        ellipse(cv, cx + dx, cy + dy, r * 1.2, r * 0.8, CLOUD, outline=(170, 186, 210), width=1.2)
+    # Tail curling down to the left, ending in a spade.
+    tail = [(cx + 10, cy + 40), (cx - 6, cy + 58), (cx - 26, cy + 64), (cx - 40, cy + 54),
+            (cx - 46, cy + 38)]
+    for (x1, y1), (x2, y2), r in zip(tail, tail[1:], (10, 8, 6.5, 5)):
+        capsule(cv, x1, y1, x2, y2, r, SCALE)
+    polygon(cv, [(cx - 46, cy + 22), (cx - 36, cy + 36), (cx - 48, cy + 44),
+                 (cx - 56, cy + 34)], GOLD)
+    # Wings behind the body.
+    polygon(cv, [(cx - 6, cy - 6), (cx - 42, cy - 56), (cx - 42, cy - 30), (cx - 48, cy - 20),
+                 (cx - 38, cy - 8), (cx - 42, cy + 4)], WING)
+    polygon(cv, [(cx + 8, cy - 6), (cx + 44, cy - 60), (cx + 44, cy - 32), (cx + 48, cy - 22),
+                 (cx + 38, cy - 8), (cx + 42, cy + 2)], WING)
+    # Body, belly and feet.
+    ellipse(cv, cx, cy + 24, 30, 36, SCALE)
+    ellipse(cv, cx + 4, cy + 30, 17, 25, BELLY, width=1.2)
+    for y in range(int(cy + 14), int(cy + 52), 9):
+        capsule(cv, cx - 8, y, cx + 15, y, 0.6, (196, 176, 110), outline=None)
+    ellipse(cv, cx - 16, cy + 58, 11, 7, SCALE)
+    ellipse(cv, cx + 20, cy + 58, 11, 7, SCALE)
+    capsule(cv, cx + 20, cy + 10, cx + 32, cy + 24, 5, SCALE)
+    # Head with horns, snout and big eyes.
+    polygon(cv, [(cx - 16, cy - 46), (cx - 26, cy - 74), (cx - 6, cy - 52)], GOLD)
+    polygon(cv, [(cx + 12, cy - 50), (cx + 18, cy - 78), (cx + 24, cy - 46)], GOLD)
+    ellipse(cv, cx + 2, cy - 30, 28, 24, SCALE)
+    ellipse(cv, cx + 22, cy - 20, 16, 11, mix(SCALE, BELLY, 0.4))
+    ellipse(cv, cx + 30, cy - 23, 1.6, 1.2, INK, outline=None, shade=False)
+    eyes(cv, cx + 2, cy - 36, 9, 3.6)
+    capsule(cv, cx + 14, cy - 12, cx + 26, cy - 12, 1.0, INK, outline=None)
+    star(cv, cx - 34, cy - 70, 5, GOLD)
+    star(cv, cx + 40, cy + 60, 4, GOLD)
+
+
+def mage(cv, cx, feet):
+    """A mage in a starry robe and pointed hat, reading from a spell book."""
+    shadow(cv, cx, feet + 4, 50, 9)
+    top = feet - 330
+    # Robe: a long bell with a gold hem.
+    polygon(cv, [(cx - 20, top + 118), (cx + 20, top + 118), (cx + 50, feet - 8),
+                 (cx - 50, feet - 8)], ROBE)
+    polygon(cv, [(cx - 50, feet - 8), (cx + 50, feet - 8), (cx + 48, feet - 20),
+                 (cx - 48, feet - 20)], GOLD, width=1.0)
+    for sx, sy in ((-22, 200), (16, 230), (-8, 270), (28, 290), (-30, 300)):
+        star(cv, cx + sx, top + sy, 4, ROBE_LIGHT)
+    # Sleeves holding an open book in front of the chest.
+    capsule(cv, cx - 18, top + 126, cx - 28, top + 188, 10, ROBE_LIGHT)
+    capsule(cv, cx + 18, top + 126, cx + 28, top + 188, 10, ROBE_LIGHT)
+    polygon(cv, [(cx - 34, top + 180), (cx, top + 188), (cx, top + 214), (cx - 34, top + 206)],
+            (246, 238, 214), width=1.2)
+    polygon(cv, [(cx, top + 188), (cx + 34, top + 180), (cx + 34, top + 206), (cx, top + 214)],
+            (236, 226, 198), width=1.2)
+    for i in range(3):
+        y = top + 192 + i * 6
+        capsule(cv, cx - 28, y, cx - 6, y + 2, 0.6, (150, 140, 170), outline=None)
+        capsule(cv, cx + 6, y + 2, cx + 28, y, 0.6, (150, 140, 170), outline=None)
+    ellipse(cv, cx - 32, top + 194, 6.5, 6.5, SKIN)
+    ellipse(cv, cx + 32, top + 194, 6.5, 6.5, SKIN)
+    cv.glow(cx, top + 178, 30, GLOW, 0.45)
+    # Head, long hair, face.
+    ellipse(cv, cx, top + 100, 30, 40, (60, 44, 80))
+    ellipse(cv, cx, top + 96, 24, 26, SKIN)
+    eyes(cv, cx, top + 100, 8)
+    capsule(cv, cx - 3, top + 112, cx + 3, top + 112, 1.1, (200, 110, 110), outline=None)
+    # Hat: wide brim and a bent cone.
+    ellipse(cv, cx, top + 74, 52, 11, ROBE)
+    polygon(cv, [(cx - 28, top + 72), (cx + 28, top + 72), (cx + 12, top + 30),
+                 (cx + 30, top + 6), (cx - 4, top + 24)], ROBE)
+    polygon(cv, [(cx - 27, top + 70), (cx + 27, top + 70), (cx + 25, top + 62),
+                 (cx - 25, top + 62)], GOLD, width=1.0)
+    star(cv, cx + 6, top + 44, 5, GOLD)
+
+
+def spirit(cv, cx, cy):
+    """A small lantern spirit that floats beside the mage."""
+    cv.glow(cx, cy, 27, GLOW, 0.6)
+    polygon(cv, [(cx - 14, cy + 4), (cx + 14, cy + 4), (cx + 6, cy + 28), (cx - 2, cy + 36),
+                 (cx - 4, cy + 24)], mix(GLOW, WHITE, 0.4), outline=(90, 160, 190), width=1.2)
+    ellipse(cv, cx, cy, 16, 15, mix(GLOW, WHITE, 0.4), outline=(90, 160, 190), width=1.2)
+    eyes(cv, cx, cy - 1, 5, 2.4)
+    star(cv, cx + 22, cy - 16, 4, GOLD)
+    star(cv, cx - 20, cy + 26, 3, GOLD)
+
+
+# --- The two pictures ------------------------------------------------------------------------
+
+
+def system_back():
+    cv = Canvas(573, 437)
+    side_band(cv, 0, 12, fade_right=True)
+    side_band(cv, 561, 573, fade_right=False)
+    cv.limit = (0, 0, 130, 437)
+    adventurer(cv, 64, 372)
+    cv.limit = (445, 0, 561, 290)
+    dragon(cv, 494, 140)
+    return cv
+
+
+def option_back():
+    cv = Canvas(514, 437)
+    side_band(cv, 0, 12, fade_right=True)
+    cv.limit = (0, 0, 145, 437)
+    mage(cv, 72, 372)
+    spirit(cv, 114, 34)
+    return cv
+
+
+def write_bmp(path, cv):
+    """Writes an uncompressed bottom-up 24-bit BMP."""
+    stride = (cv.width * 3 + 3) & ~3
+    image = bytearray()
+    for y in range(cv.height - 1, -1, -1):
+        for x in range(cv.width):
+            r, g, b = cv.pixel(x, y)
+            image += bytes((b, g, r))
+        image += bytes(stride - cv.width * 3)
+    info = struct.pack("<IiiHHIIiiII", 40, cv.width, cv.height, 1, 24, 0, len(image),
                        PELS_PER_METRE, PELS_PER_METRE, 0, 0)
     header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(image), 0, 0, 14 + len(info))
     with open(path, "wb") as f:
@@ -29,9 +381,8 @@ def write_bmp(path, width, height, pixel):
 def main():
     out = sys.argv[1]
     os.makedirs(out, exist_ok=True)
-    white = lambda x, y: (255, 255, 255)
-    write_bmp(os.path.join(out, "SystemBack.bmp"), 573, 437, white)
-    write_bmp(os.path.join(out, "OptionBack.bmp"), 514, 437, white)
+    write_bmp(os.path.join(out, "SystemBack.bmp"), system_back())
+    write_bmp(os.path.join(out, "OptionBack.bmp"), option_back())
 
 
 if __name__ == "__main__":
