@@ -1,0 +1,164 @@
+// LuaOracle: the lookup rules over a Lua state that the program never touches.
+#include "LuaOracle.h"
+
+#include <limits.h>
+#include <stdlib.h>
+
+extern "C" {
+#include <lauxlib.h>
+#include <lua.h>
+}
+
+namespace {
+
+const char kSavedFile[] = "SaveData\\OptionInfo";
+const char kDefaultFile[] = "System\\LuaFiles514\\OptionInfo";
+const char kMessageFile[] = "System\\LuaFiles514\\MsgString";
+// Far above anything a generated file needs, so a run that hits them was endless.
+const int kInstructionBudget = 20000000;
+const size_t kMemoryCeiling = 192u * 1024u * 1024u;
+
+int WriteChunk(lua_State*, const void* data, size_t size, void* ud) {
+  static_cast<std::string*>(ud)->append(static_cast<const char*>(data), size);
+  return 0;
+}
+
+}  // namespace
+
+LuaOracle::LuaOracle() : m_L(nullptr), m_bytes(0), m_boundHit(false) {
+  m_L = lua_newstate(Alloc, this);
+}
+
+LuaOracle::~LuaOracle() { lua_close(m_L); }
+
+void* LuaOracle::Alloc(void* ud, void* ptr, size_t osize, size_t nsize) {
+  LuaOracle* self = static_cast<LuaOracle*>(ud);
+  if (nsize == 0) {
+    free(ptr);
+    self->m_bytes -= osize;
+    return nullptr;
+  }
+  if (nsize > osize && self->m_bytes + (nsize - osize) > kMemoryCeiling) {
+    self->m_boundHit = true;
+    return nullptr;
+  }
+  void* block = realloc(ptr, nsize);
+  if (!block)
+    return nsize <= osize ? ptr : nullptr;
+  self->m_bytes = self->m_bytes - osize + nsize;
+  return block;
+}
+
+void LuaOracle::Hook(lua_State* L, lua_Debug*) {
+  void* ud = nullptr;
+  lua_getallocf(L, &ud);
+  static_cast<LuaOracle*>(ud)->m_boundHit = true;
+  luaL_error(L, "budget");
+}
+
+std::string LuaOracle::Compile(const std::string& source) {
+  // Only the file loader skips a first line that starts with "#"; it skips one before a
+  // precompiled chunk too, so the chunk keeps the line in front of it.
+  std::string body = source;
+  std::string firstLine;
+  if (!body.empty() && body[0] == '#') {
+    const size_t end = body.find('\n');
+    firstLine = body.substr(0, end == std::string::npos ? body.size() : end + 1);
+    body = "--" + body.substr(1);
+  }
+  lua_State* L = luaL_newstate();
+  std::string chunk;
+  if (luaL_loadbuffer(L, body.data(), body.size(), "=generated") == 0)
+    lua_dump(L, WriteChunk, &chunk);
+  lua_close(L);
+  return chunk.empty() ? chunk : firstLine + chunk;
+}
+
+int LuaOracle::ToInt(double value, int defaultValue) {
+  if (value != value)
+    return defaultValue;
+  if (value >= 2147483647.0)
+    return INT_MAX;
+  if (value <= -2147483648.0)
+    return INT_MIN;
+  return static_cast<int>(value);
+}
+
+bool LuaOracle::Load(const char* baseName) {
+  // The precompiled candidate first; either may hold source or a chunk.
+  for (const char* extension : {".lub", ".lua"}) {
+    const std::string path = std::string(baseName) + extension;
+    if (luaL_loadfile(m_L, path.c_str()) == 0)
+      return true;
+    lua_pop(m_L, 1);
+  }
+  return false;
+}
+
+void LuaOracle::FreshTable(const char* name) {
+  lua_newtable(m_L);
+  lua_setfield(m_L, LUA_GLOBALSINDEX, name);
+}
+
+bool LuaOracle::RunAndFetch(const char* table, const char* key) {
+  lua_sethook(m_L, Hook, LUA_MASKCOUNT, kInstructionBudget);
+  const int status = lua_pcall(m_L, 0, 0, 0);
+  lua_sethook(m_L, nullptr, 0, 0);
+  if (status != 0) {
+    lua_pop(m_L, 1);
+    if (m_boundHit) {
+      // A stopped run may leave the ceiling's worth in globals: the next one starts empty.
+      lua_newtable(m_L);
+      lua_replace(m_L, LUA_GLOBALSINDEX);
+      lua_gc(m_L, LUA_GCCOLLECT, 0);
+      m_boundHit = false;
+    }
+    return false;
+  }
+  lua_getfield(m_L, LUA_GLOBALSINDEX, table);
+  if (!lua_istable(m_L, -1)) {
+    lua_pop(m_L, 1);
+    return false;
+  }
+  lua_pushstring(m_L, key);
+  lua_gettable(m_L, -2);
+  lua_remove(m_L, -2);
+  return true;
+}
+
+int LuaOracle::Number(const char* table, const char* key, int defaultValue) {
+  if (!RunAndFetch(table, key))
+    return defaultValue;
+  const int value =
+      lua_type(m_L, -1) == LUA_TNUMBER ? ToInt(lua_tonumber(m_L, -1), defaultValue) : defaultValue;
+  lua_pop(m_L, 1);
+  return value;
+}
+
+int LuaOracle::Saved(const char* table, const char* key, int defaultValue) {
+  if (Load(kSavedFile)) {
+    FreshTable("CmdOnOffList");
+    FreshTable("OptionInfoList");
+  } else if (!Load(kDefaultFile)) {
+    return defaultValue;  // the fallback is the whole client file, with no fresh tables
+  }
+  return Number(table, key, defaultValue);
+}
+
+int LuaOracle::Default(const char* table, const char* key) {
+  if (!Load(kDefaultFile))
+    return 0;
+  return Number(table, key, 0);
+}
+
+std::string LuaOracle::Message(const char* key) {
+  if (!Load(kMessageFile))
+    return std::string();
+  FreshTable("SetupMSG");
+  if (!RunAndFetch("SetupMSG", key))
+    return std::string();
+  // The text ends at an embedded NUL, as the program hands out C strings.
+  const std::string text = lua_type(m_L, -1) == LUA_TSTRING ? lua_tostring(m_L, -1) : "";
+  lua_pop(m_L, 1);
+  return text;
+}
