@@ -159,6 +159,12 @@ const char kSecondRunFile[] =
     "CmdOnOffList[\"/merai\"] = 0\r\n"
     "CmdOnOffList[\"/lightmap\"] = 1\r\n";
 
+// System page control id -> what it shows after Reset with the client defaults above.
+inline std::map<int, int> ResetSystemPage() {
+  return {{1027, 0},  {1028, 3}, {1029, 0}, {1030, 2}, {1031, 2}, {1032, 90},
+          {1033, 70}, {1034, 1}, {1035, 1}, {1036, 1}, {1037, 0}};
+}
+
 // Option page check box id -> state that the client defaults give.
 inline std::map<int, int> DefaultSwitches() {
   return {{1026, 0}, {1035, 0}, {1044, 1}, {1027, 1}, {1036, 0}, {1045, 0}, {1028, 1},

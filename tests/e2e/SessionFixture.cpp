@@ -1,6 +1,7 @@
 // The fixture's start and clean end of a run.
 #include "SessionFixture.h"
 
+#include "SessionData.h"
 #include "SheetProbe.h"
 
 namespace e2e {
@@ -11,6 +12,12 @@ GameSession& SessionFixture::Game() {
     m_game.reset(new GameSession(std::string(info->test_suite_name()) + "." + info->name()));
   }
   return *m_game;
+}
+
+void SessionFixture::UseTestClientDefaults() {
+  // A compiled ".lub" would be read before the ".lua".
+  DeleteFileW(Game().PathOf(L"System\\LuaFiles514\\OptionInfo.lub").c_str());
+  Game().WriteFileBytes(L"System\\LuaFiles514\\OptionInfo.lua", kClientDefaults);
 }
 
 SetupWindow* SessionFixture::OpenSheet() {

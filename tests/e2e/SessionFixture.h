@@ -15,6 +15,8 @@ class SessionFixture : public ::testing::Test {
  protected:
   // A fresh game folder (the demo data and the exe) under the test's own name.
   GameSession& Game();
+  // Replaces the demo's client defaults with those of SessionData.h.
+  void UseTestClientDefaults();
   // Starts the program (again) and waits for its sheet; null when none appeared.
   SetupWindow* OpenSheet();
   // Waits for the end of the run; the code the program returned.

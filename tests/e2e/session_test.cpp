@@ -47,10 +47,7 @@ int IndexOf(const std::vector<std::wstring>& items, const std::wstring& item) {
 // Sessions whose game folder carries the client defaults of SessionData.h.
 class E2eSession : public SessionFixture {
  protected:
-  void SetUp() override {
-    DeleteFileW(Game().PathOf(L"System\\LuaFiles514\\OptionInfo.lub").c_str());
-    Game().WriteFileBytes(L"System\\LuaFiles514\\OptionInfo.lua", kClientDefaults);
-  }
+  void SetUp() override { UseTestClientDefaults(); }
   // OK, the confirmation answered, the end of the run.
   void SaveAndEnd(SetupWindow* w, bool yes = true) {
     ASSERT_TRUE(w->OkAndConfirm(yes)) << "no \"Setup\" confirmation";

@@ -13,6 +13,7 @@
 #include "GameTexts.h"
 #include "PlayerInput.h"
 #include "ScreenCapture.h"
+#include "SessionData.h"
 #include "SessionFixture.h"
 #include "SetupWindow.h"
 #include "SheetProbe.h"
@@ -234,28 +235,33 @@ TEST_F(E2eSheet, TooltipsShowTheClientsMessageTexts) {
 }
 
 TEST_F(E2eSheet, ResetRestoresTheDefaultsOnOpenedPages) {
+  UseTestClientDefaults();
+  // A saved file away from the defaults on both pages.
+  Game().WriteFileBytes(L"savedata\\OptionInfo.lua",
+                        "OptionInfoList[\"ISFULLSCREENMODE\"] = 1\r\n"
+                        "OptionInfoList[\"SPRITEMODE\"] = 0\r\n"
+                        "OptionInfoList[\"Bgm_Volume\"] = 5\r\n"
+                        "OptionInfoList[\"WIDTH\"] = 800\r\n"
+                        "OptionInfoList[\"HEIGHT\"] = 600\r\n"
+                        "OptionInfoList[\"MODECNT\"] = 2\r\n"
+                        "CmdOnOffList[\"/notrade\"] = 1\r\n"
+                        "CmdOnOffList[\"/lightmap\"] = 0\r\n");
   Open();
   HWND systemPage = window_->Page(0);
-  const std::map<int, int> systemDefaults = StatesOf(systemPage);
-  ASSERT_TRUE(window_->Toggle(window_->SystemControl(IDC_FULLSCREEN)));
+  ASSERT_NE(ResetSystemPage(), StatesOf(systemPage));
   ASSERT_TRUE(window_->Toggle(window_->SystemControl(IDC_NO_SOUND)));
-  window_->DragSlider(window_->SystemControl(IDC_SPRITE), -0.2);
-  HWND mode = window_->SystemControl(IDC_MODE);
-  ASSERT_TRUE(window_->Choose(mode, systemDefaults.at(IDC_MODE) == 0 ? 1 : 0));
-  ASSERT_NE(systemDefaults, StatesOf(systemPage));
-
+  window_->DragSlider(window_->SystemControl(IDC_TEXTURE), -0.2);
   HWND optionPage = window_->OpenTab(1);
   ASSERT_NE(nullptr, optionPage);
-  const std::map<int, int> optionDefaults = StatesOf(optionPage);
-  ASSERT_TRUE(window_->Toggle(window_->OptionControl(IDC_CMD_NOTRADE)));
-  ASSERT_TRUE(window_->Toggle(window_->OptionControl(IDC_CMD_LIGHTMAP)));
+  ASSERT_NE(DefaultSwitches(), StatesOf(optionPage));
+  ASSERT_TRUE(window_->Toggle(window_->OptionControl(IDC_CMD_FOG)));
 
   window_->ClickButton(IDC_RESET);
-  EXPECT_TRUE(WaitUntil(3000, [&] { return StatesOf(optionPage) == optionDefaults; }));
-  EXPECT_EQ(optionDefaults, StatesOf(optionPage));
+  EXPECT_TRUE(WaitUntil(3000, [&] { return StatesOf(optionPage) == DefaultSwitches(); }));
+  EXPECT_EQ(DefaultSwitches(), StatesOf(optionPage));
   // Reset leaves the current tab selected and refreshes the other opened page as well.
   EXPECT_EQ(optionPage, CurrentPage(window_->Sheet()));
-  EXPECT_EQ(systemDefaults, StatesOf(systemPage));
+  EXPECT_EQ(ResetSystemPage(), StatesOf(systemPage));
 }
 
 }  // namespace
