@@ -129,11 +129,36 @@ TEST_F(E2eSession, FirstRunOnWindows7Lists16BitModesAndChooses1024x768) {
   CheckFirstRunModes(w, 16);
 }
 
-TEST_F(E2eSession, FirstRunOnWindows8Lists32BitModesAndChooses1024x768) {
+TEST_F(E2eSession, FirstRunOnWindows8Lists32BitModesAndSavesTheChosenOne) {
   Game().SetWindowsVersion(L"win8");
   SetupWindow* w = OpenSheet();
   ASSERT_NE(nullptr, w);
   CheckFirstRunModes(w, 32);
+  HWND list = w->SystemControl(IDC_MODE);
+  const int chosen = IndexOf(ComboItems(list), L"800 x 600 x 32");
+  ASSERT_NE(-1, chosen);
+  ASSERT_TRUE(w->Choose(list, chosen));
+  SaveAndEnd(w);
+  // The chosen entry's own size and depth are saved, with its position in the list.
+  const std::string file = OptionFile();
+  EXPECT_NE(std::string::npos, file.find("OptionInfoList[\"WIDTH\"] = 800\r\n"
+                                         "OptionInfoList[\"HEIGHT\"] = 600\r\n"
+                                         "OptionInfoList[\"BITPERPIXEL\"] = 32\r\n"
+                                         "OptionInfoList[\"DEVICECNT\"] = 0\r\n"
+                                         "OptionInfoList[\"MODECNT\"] = " +
+                                         std::to_string(chosen) + "\r\n"))
+      << file;
+}
+
+TEST_F(E2eSession, EscapeClosesTheSheetWithoutSaving) {
+  SetupWindow* w = OpenSheet();
+  ASSERT_NE(nullptr, w);
+  ASSERT_TRUE(w->Toggle(w->SystemControl(IDC_NO_SOUND)));
+  SetForegroundWindow(w->Sheet());
+  PressKey(VK_ESCAPE);
+  EXPECT_EQ(0u, WaitForEnd());
+  EXPECT_FALSE(Game().DirectoryExists(L"savedata"));
+  EXPECT_EQ(1u, ReadDword(kGameKey, "SOUNDMODE"));
 }
 
 TEST_F(E2eSession, FirstRunSavedWithoutChangesWritesTheDefaults) {
