@@ -239,6 +239,24 @@ TEST_F(E2eSession, DecliningTheConfirmationSavesNothing) {
   EXPECT_EQ(1u, ReadDword(kGameKey, "SOUNDMODE"));
 }
 
+TEST_F(E2eSession, ResetThenCancelLeavesRegistryAndFileAsTheyWere) {
+  // Not a first run: a game key holding only "SOUNDMODE" 0, and an earlier file.
+  WriteDword(kGameKey, "SOUNDMODE", 0);
+  const std::string earlier = "CmdOnOffList[\"/fog\"] = 0\r\nMyAddon = 1\r\n";
+  Game().WriteFileBytes(kOptionFile, earlier);
+  SetupWindow* w = OpenSheet();
+  ASSERT_NE(nullptr, w);
+  HWND noSound = w->SystemControl(IDC_NO_SOUND);
+  EXPECT_EQ(1, CheckOf(noSound)) << "\"SOUNDMODE\" 0 must show as \"No Sound\"";
+  w->ClickButton(IDC_RESET);
+  EXPECT_TRUE(WaitUntil(3000, [&] { return CheckOf(noSound) == 0; }));
+  w->ClickButton(IDCANCEL);
+  EXPECT_EQ(0u, WaitForEnd());
+  EXPECT_EQ(1, ValueCount(kGameKey)) << "a game key that exists is not filled at start-up";
+  EXPECT_EQ(0u, ReadDword(kGameKey, "SOUNDMODE"));
+  EXPECT_EQ(earlier, OptionFile());
+}
+
 TEST_F(E2eSession, ResetThenOkSavesTheDefaults) {
   SetupWindow* w = OpenSheet();
   ASSERT_NE(nullptr, w);
