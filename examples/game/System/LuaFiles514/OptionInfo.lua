@@ -4,9 +4,10 @@ OptionInfoList = {
 	Effect_Volume = 100,
 	MouseExclusive = 0,
 	ISFULLSCREENMODE = 1,
-	WIDTH = 1024,
-	HEIGHT = 768,
-	BITPERPIXEL = 32,
+	-- No resolution chosen: setup then offers 1024 x 768 at the system's depth.
+	WIDTH = 0,
+	HEIGHT = 0,
+	BITPERPIXEL = 16,
 	DEVICECNT = 0,
 	MODECNT = 0,
 	SPRITEMODE = 2,
