@@ -11,6 +11,7 @@ extern "C" {
 #include <lua.h>
 }
 
+#include "script/LuaFileLoader.h"
 #include "settings/NameTable.h"
 
 namespace {
@@ -37,7 +38,7 @@ struct FetchCall {
 
 int ProtectedLoad(lua_State* L) {
   LoadCall* call = static_cast<LoadCall*>(lua_touserdata(L, 1));
-  call->status = luaL_loadfile(L, call->path);
+  call->status = LoadLuaFile(L, call->path);
   if (call->status == 0)
     lua_rawseti(L, LUA_REGISTRYINDEX, kResultSlot);
   return 0;
@@ -110,7 +111,8 @@ CScriptHost::CScriptHost()
       m_baseAlloc(nullptr),
       m_baseAllocUd(nullptr),
       m_bytesInUse(0),
-      m_boundHit(false) {
+      m_boundHit(false),
+      m_collecting(false) {
   if (!m_L)
     return;
   m_baseAlloc = lua_getallocf(m_L, &m_baseAllocUd);
@@ -128,7 +130,7 @@ CScriptHost::~CScriptHost() {
 
 void* CScriptHost::BoundedAlloc(void* ud, void* ptr, size_t osize, size_t nsize) {
   CScriptHost* host = static_cast<CScriptHost*>(ud);
-  if (nsize > osize) {
+  if (nsize > osize && !host->m_collecting) {
     const size_t room =
         host->m_bytesInUse < kMemoryCeiling ? kMemoryCeiling - host->m_bytesInUse : 0;
     if (nsize - osize > room) {
@@ -274,9 +276,13 @@ bool CScriptHost::MakeFreshTables(const char* first, const char* second) {
 }
 
 void CScriptHost::CollectGarbage() {
+  // A run that hit the ceiling leaves its garbage at the ceiling, and the protected calls
+  // that free it need a few bytes themselves: they alone may go past it.
+  m_collecting = true;
   // A run stopped by a bound may have left most of the ceiling in a global: drop them all.
   // That is its own call, since the running call's closure holds on to the old globals.
   if (m_boundHit && lua_cpcall(m_L, ProtectedResetGlobals, nullptr) == 0)
     m_boundHit = false;
   lua_cpcall(m_L, ProtectedCollect, nullptr);
+  m_collecting = false;
 }

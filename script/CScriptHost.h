@@ -68,6 +68,7 @@ class CScriptHost {
   size_t m_bytesInUse;
   // Set when a run was stopped by a bound; the next lookup starts from empty globals.
   bool m_boundHit;
+  bool m_collecting;
 };
 
 extern CScriptHost g_scriptHost;

@@ -40,6 +40,10 @@ TEST_F(Bounds, ATableThatGrowsForeverIsStopped) {
       "keep = {} local i = 1 while true do keep[i] = { i, i, i, i, i, i, i, i } i = i + 1 end");
 }
 
+TEST_F(Bounds, GarbageLeftAtTheCeilingIsStillReclaimed) {
+  ExpectDefaultQuickly("local t = {} while true do t = { t, t } end");
+}
+
 TEST_F(Bounds, DeepRecursionIsARunError) {
   ExpectDefaultQuickly("local function f() return 1 + f() end OptionInfoList.WIDTH = f()");
 }

@@ -68,6 +68,11 @@ TEST_F(DataFiles, AHashFirstLineIsSkipped) {
   EXPECT_STREQ("Save?", g_scriptHost.GetMessage("ISOK"));
 }
 
+TEST_F(DataFiles, AControlZByteDoesNotEndTheFile) {
+  PutSaved("-- pasted \x1a here\r\nOptionInfoList[\"WIDTH\"] = 800\r\n");
+  EXPECT_EQ(800, g_scriptHost.GetSavedOption("WIDTH", 1));
+}
+
 TEST_F(DataFiles, WithoutASavedFileTheClientsDefaultsAnswer) {
   EXPECT_EQ(7, g_scriptHost.GetSavedOption("WIDTH", 7));
   PutDefaults("OptionInfoList = { WIDTH = 1024 } CmdOnOffList = { ['/fog'] = 1 }");

@@ -1,0 +1,64 @@
+// LoadLuaFile: a '#' first line skipped, precompiled chunks told by their ESC, bytes read raw.
+#include "script/LuaFileLoader.h"
+
+#include <stdio.h>
+
+#include <string>
+
+extern "C" {
+#include <lauxlib.h>
+#include <lua.h>
+}
+
+namespace {
+
+struct FileReader {
+  FILE* file;
+  bool extraLine;  // stands in for a skipped '#' line, so line numbers stay right
+  char buffer[LUAL_BUFFERSIZE];
+};
+
+const char* ReadPiece(lua_State*, void* ud, size_t* size) {
+  FileReader* reader = static_cast<FileReader*>(ud);
+  if (reader->extraLine) {
+    reader->extraLine = false;
+    *size = 1;
+    return "\n";
+  }
+  if (feof(reader->file))
+    return nullptr;
+  *size = fread(reader->buffer, 1, sizeof(reader->buffer), reader->file);
+  return *size > 0 ? reader->buffer : nullptr;
+}
+
+}  // namespace
+
+int LoadLuaFile(lua_State* L, const char* path) {
+  FileReader reader;
+  reader.file = fopen(path, "rb");
+  reader.extraLine = false;
+  if (!reader.file)
+    return LUA_ERRFILE;
+  int c = getc(reader.file);
+  if (c == '#') {
+    reader.extraLine = true;
+    while ((c = getc(reader.file)) != EOF && c != '\n') {
+    }
+    if (c == '\n')
+      c = getc(reader.file);
+  }
+  if (c == LUA_SIGNATURE[0]) {
+    // A precompiled chunk, perhaps behind a '#' line: start at its signature.
+    rewind(reader.file);
+    while ((c = getc(reader.file)) != EOF && c != LUA_SIGNATURE[0]) {
+    }
+    reader.extraLine = false;
+  }
+  if (c != EOF)
+    ungetc(c, reader.file);
+  const std::string chunkName = std::string("@") + path;
+  const int status = lua_load(L, ReadPiece, &reader, chunkName.c_str());
+  const bool readFailed = ferror(reader.file) != 0;
+  fclose(reader.file);
+  return readFailed ? LUA_ERRFILE : status;
+}
