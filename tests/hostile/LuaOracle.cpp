@@ -2,6 +2,7 @@
 #include "LuaOracle.h"
 
 #include <limits.h>
+#include <stdio.h>
 #include <stdlib.h>
 
 extern "C" {
@@ -87,12 +88,44 @@ int LuaOracle::ToInt(double value, int defaultValue) {
 bool LuaOracle::Load(const char* baseName) {
   // The precompiled candidate first; either may hold source or a chunk.
   for (const char* extension : {".lub", ".lua"}) {
-    const std::string path = std::string(baseName) + extension;
-    if (luaL_loadfile(m_L, path.c_str()) == 0)
+    std::string bytes;
+    if (!ReadRaw(std::string(baseName) + extension, bytes))
+      continue;
+    if (luaL_loadbuffer(m_L, bytes.data(), bytes.size(), baseName) == 0)
       return true;
     lua_pop(m_L, 1);
   }
   return false;
+}
+
+bool LuaOracle::ReadRaw(const std::string& path, std::string& chunk) {
+  FILE* file = fopen(path.c_str(), "rb");
+  if (!file)
+    return false;
+  std::string bytes;
+  char buffer[65536];
+  size_t got;
+  while ((got = fread(buffer, 1, sizeof(buffer), file)) > 0) bytes.append(buffer, got);
+  const bool failed = ferror(file) != 0;
+  fclose(file);
+  if (failed)
+    return false;
+  // As the file loader does, but on the raw bytes (no text mode, so a 0x1A is a byte like
+  // any other): a '#' first line becomes an empty line; a precompiled chunk behind it
+  // starts at the file's first ESC.
+  size_t start = 0;
+  std::string prefix;
+  if (!bytes.empty() && bytes[0] == '#') {
+    const size_t lf = bytes.find('\n');
+    start = lf == std::string::npos ? bytes.size() : lf + 1;
+    prefix = "\n";
+  }
+  if (start < bytes.size() && bytes[start] == '\x1b') {
+    start = bytes.find('\x1b');
+    prefix.clear();
+  }
+  chunk = prefix + bytes.substr(start);
+  return true;
 }
 
 void LuaOracle::FreshTable(const char* name) {

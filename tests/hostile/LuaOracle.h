@@ -30,6 +30,8 @@ class LuaOracle {
 
   static void* Alloc(void* ud, void* ptr, size_t osize, size_t nsize);
   static void Hook(lua_State* L, struct lua_Debug* ar);
+  // The bytes the loader parses; false when the file cannot be read.
+  static bool ReadRaw(const std::string& path, std::string& chunk);
   bool Load(const char* baseName);
   void FreshTable(const char* name);
   // Runs the loaded chunk; then pushes table[key] when the table exists, else false.

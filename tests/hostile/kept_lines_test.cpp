@@ -78,7 +78,6 @@ std::string MakeLine(Mutator& rng, bool& luaSafe) {
     case 6:
       return "Foreign = { note = \"" + key + "\" } -- names a key: dropped";
     case 7:
-      luaSafe = false;  // Ctrl-Z: its own case below
       return "-- \xb0\xd4\xc0\xd3 \xbc\xb3\xc1\xa4 \x1a after a Ctrl-Z";
     default: {
       // Raw bytes: no NUL (the file would not be text) and no line feed.
