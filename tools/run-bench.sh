@@ -3,11 +3,7 @@
 set -euo pipefail
 build=${1:-build}
 source "$(dirname "$0")/wine-env.sh" "$build"
-unset DISPLAY
-tessaril_display
-tessaril_prefix
-trap tessaril_stop EXIT
-wineserver -p
+tessaril_session
 game="$TESSARIL_BUILD/bench-game"
 rm -rf "$game"
 cp -r "$TESSARIL_SOURCE/examples/game" "$game"

@@ -3,12 +3,7 @@
 set -euo pipefail
 build=${1:-build}
 source "$(dirname "$0")/wine-env.sh" "$build"
-unset DISPLAY
-tessaril_display
-tessaril_prefix
-trap tessaril_stop EXIT
-# A persistent server spares every test process Wine's start-up.
-wineserver -p
+tessaril_session
 cd "$TESSARIL_BUILD"
 # shellcheck disable=SC2086
 ctest --output-on-failure -j "${JOBS:-2}" ${CTEST_ARGS:-}

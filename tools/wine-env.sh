@@ -75,6 +75,16 @@ tessaril_prefix() {
   ) 9>"$TESSARIL_BUILD/wineprefix.lock"
 }
 
+# A harness run: its own Xvfb, the prefix, a persistent server (sparing every process Wine's
+# start-up), and both ended when the calling script exits.
+tessaril_session() {
+  unset DISPLAY
+  tessaril_display
+  tessaril_prefix
+  trap tessaril_stop EXIT
+  wineserver -p
+}
+
 tessaril_stop() {
   wineserver -k 2>/dev/null || true
   if [ -f "$TESSARIL_BUILD/xvfb.pid" ]; then

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "GameRegistry.h"
+#include "SheetProbe.h"
 #include "Waiting.h"
 
 namespace fs = std::filesystem;
@@ -19,28 +20,6 @@ namespace fs = std::filesystem;
 namespace e2e {
 
 namespace {
-
-struct BoxSearch {
-  DWORD pid;
-  const wchar_t* caption;
-  HWND found;
-};
-
-BOOL CALLBACK MatchBox(HWND hwnd, LPARAM param) {
-  BoxSearch* s = reinterpret_cast<BoxSearch*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  if (pid != s->pid || !IsWindowVisible(hwnd))
-    return TRUE;
-  wchar_t cls[64] = L"", text[256] = L"";
-  GetClassNameW(hwnd, cls, 64);
-  GetWindowTextW(hwnd, text, 256);
-  if (wcscmp(cls, L"#32770") == 0 && wcscmp(text, s->caption) == 0) {
-    s->found = hwnd;
-    return FALSE;
-  }
-  return TRUE;
-}
 
 // Copies a folder tree with the platform's own calls; false when anything failed.
 bool CopyTree(const std::wstring& from, const std::wstring& to) {
@@ -126,14 +105,14 @@ HWND GameSession::WaitForSheet(DWORD timeoutMs) {
 }
 
 HWND GameSession::WaitForBox(const wchar_t* caption, DWORD timeoutMs) {
-  BoxSearch s = {m_pi.dwProcessId, caption, nullptr};
+  HWND box = nullptr;
   WaitUntil(timeoutMs, [&] {
-    EnumWindows(MatchBox, reinterpret_cast<LPARAM>(&s));
-    return s.found != nullptr || !Running();
+    box = VisibleWindowOf(m_pi.dwProcessId, L"#32770", caption);
+    return box != nullptr || !Running();
   });
-  if (s.found)
+  if (box)
     SleepPumping(200);
-  return s.found;
+  return box;
 }
 
 bool GameSession::WaitForExit(DWORD timeoutMs, DWORD* exitCode) {

@@ -30,17 +30,19 @@ RECT RemoteRect(HANDLE process, HWND w, UINT msg) {
   return r;
 }
 
-struct ClassSearch {
+struct WindowSearch {
   DWORD pid;
   const wchar_t* cls;
+  const wchar_t* caption;  // null: any
   HWND found;
 };
 
-BOOL CALLBACK MatchClass(HWND hwnd, LPARAM param) {
-  ClassSearch* s = reinterpret_cast<ClassSearch*>(param);
+BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM param) {
+  WindowSearch* s = reinterpret_cast<WindowSearch*>(param);
   DWORD pid = 0;
   GetWindowThreadProcessId(hwnd, &pid);
-  if (pid == s->pid && IsWindowVisible(hwnd) && ClassOf(hwnd) == s->cls) {
+  if (pid == s->pid && IsWindowVisible(hwnd) && ClassOf(hwnd) == s->cls &&
+      (!s->caption || TextOf(hwnd) == s->caption)) {
     s->found = hwnd;
     return FALSE;
   }
@@ -140,9 +142,9 @@ HWND FocusOf(DWORD threadId) {
   return info.hwndFocus;
 }
 
-HWND VisibleWindowOf(DWORD pid, const wchar_t* className) {
-  ClassSearch s = {pid, className, nullptr};
-  EnumWindows(MatchClass, reinterpret_cast<LPARAM>(&s));
+HWND VisibleWindowOf(DWORD pid, const wchar_t* className, const wchar_t* caption) {
+  WindowSearch s = {pid, className, caption, nullptr};
+  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&s));
   return s.found;
 }
 

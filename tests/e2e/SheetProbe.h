@@ -34,8 +34,9 @@ std::map<int, int> StatesOf(HWND page);
 
 // The window with the keyboard focus in the given GUI thread.
 HWND FocusOf(DWORD threadId);
-// A visible top-level window of that process with that class ("tooltips_class32"...).
-HWND VisibleWindowOf(DWORD pid, const wchar_t* className);
+// A visible top-level window of that process with that class ("tooltips_class32"...) and,
+// when one is given, that caption.
+HWND VisibleWindowOf(DWORD pid, const wchar_t* className, const wchar_t* caption = nullptr);
 RECT ScreenRectOf(HWND window);
 // A window's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND window);
