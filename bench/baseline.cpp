@@ -47,9 +47,11 @@ void Enumerate() {
   HMODULE ddraw = LoadLibraryA("ddraw.dll");
   if (!ddraw)
     return;
-  EnumerateExA enumerate =
-      reinterpret_cast<EnumerateExA>(GetProcAddress(ddraw, "DirectDrawEnumerateExA"));
-  g_createEx = reinterpret_cast<CreateEx>(GetProcAddress(ddraw, "DirectDrawCreateEx"));
+  // Through void (*)(): GetProcAddress's generic pointer type would draw a cast warning.
+  EnumerateExA enumerate = reinterpret_cast<EnumerateExA>(
+      reinterpret_cast<void (*)()>(GetProcAddress(ddraw, "DirectDrawEnumerateExA")));
+  g_createEx = reinterpret_cast<CreateEx>(
+      reinterpret_cast<void (*)()>(GetProcAddress(ddraw, "DirectDrawCreateEx")));
   if (enumerate && g_createEx)
     enumerate(VisitDriver, nullptr, DDENUM_ATTACHEDSECONDARYDEVICES);
 }
