@@ -37,8 +37,10 @@ done
 if [ ${#need_pkgs[@]} -gt 0 ] || [ -n "${apt_stale:-}" ]; then
   log "installing: ${need_pkgs[*]:-(index refresh only)}"
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  [ ${#need_pkgs[@]} -gt 0 ] && apt-get install -y -qq --no-install-recommends "${need_pkgs[@]}"
+  # Another set-up (a second build tree) may hold the package lock: wait for it.
+  apt-get -o DPkg::Lock::Timeout=600 update -qq
+  [ ${#need_pkgs[@]} -gt 0 ] &&
+    apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${need_pkgs[@]}"
 fi
 
 # Korean code page 949 under Wine needs the glibc locale to exist.

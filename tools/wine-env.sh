@@ -4,8 +4,22 @@
 TESSARIL_BUILD=$(cd "$1" && pwd)
 TESSARIL_SOURCE=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export TESSARIL_BUILD TESSARIL_SOURCE
-export WINEPREFIX="$TESSARIL_BUILD/wineprefix"
-export WINEARCH=win32
+
+# A profile is one kind of Windows the tests run on: its own prefix, made once per build tree,
+# and its own Xvfb display (captures of two desktops on one screen would see each other).
+#   korean (the default): 32-bit, made under ko_KR, "굴림" replaced by NanumGothic.
+export TESSARIL_PROFILE=${TESSARIL_PROFILE:-korean}
+case "$TESSARIL_PROFILE" in
+  korean)
+    export WINEPREFIX="$TESSARIL_BUILD/wineprefix"
+    export WINEARCH=win32
+    TESSARIL_PREFIX_LANG=ko_KR.UTF-8
+    ;;
+  *)
+    echo "wine-env: unknown profile '$TESSARIL_PROFILE'" >&2
+    return 2 2>/dev/null || exit 2
+    ;;
+esac
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono/Gecko install prompts, no desktop menu entries.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -13,9 +27,9 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 unset LC_ALL
 export LANG=${TESSARIL_LANG:-ko_KR.UTF-8}
 
-# One display number per build tree, so that two trees can test side by side.
+# One display number per build tree and profile, so that two trees can test side by side.
 tessaril_display_number() {
-  echo $((100 + $(printf '%s' "$TESSARIL_BUILD" | cksum | cut -d' ' -f1) % 400))
+  echo $((100 + $(printf '%s' "$TESSARIL_BUILD/$TESSARIL_PROFILE" | cksum | cut -d' ' -f1) % 400))
 }
 
 # Starts an Xvfb for this build tree unless DISPLAY names one already.
@@ -25,7 +39,7 @@ tessaril_display() {
   export DISPLAY=":$n"
   if ! xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; then
     Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    echo $! >"$TESSARIL_BUILD/xvfb.pid"
+    echo $! >"$TESSARIL_BUILD/xvfb-$TESSARIL_PROFILE.pid"
     for _ in $(seq 50); do xdpyinfo -display "$DISPLAY" >/dev/null 2>&1 && break; sleep 0.1; done
   fi
 }
@@ -53,26 +67,37 @@ tessaril_virtual_desktop() { # on|off
   fi
 }
 
-# Creates the prefix once, under a lock so that parallel tests cannot race on it.
+# What a profile sets in its new prefix beyond what every prefix gets.
+tessaril_profile_init() {
+  case "$TESSARIL_PROFILE" in
+    korean)
+      tessaril_reg_import '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"굴림"="NanumGothic"
+"Gulim"="NanumGothic"
+'
+      ;;
+  esac
+}
+
+# Creates the profile's prefix once, under a lock so that parallel tests cannot race on it.
+# Wine fixes some settings (font substitutes) from the locale at creation: use the profile's.
 tessaril_prefix() {
   [ -f "$WINEPREFIX/.tessaril-ready" ] && return 0
   (
     flock 9
     [ -f "$WINEPREFIX/.tessaril-ready" ] && exit 0
-    echo "wine: creating the prefix in $WINEPREFIX" >&2
-    wineboot -i >/dev/null 2>&1
+    echo "wine: creating the $TESSARIL_PROFILE prefix in $WINEPREFIX" >&2
+    LANG=$TESSARIL_PREFIX_LANG wineboot -i >/dev/null 2>&1
     wineserver -w
     # A crash must end the process, not wait on an invisible dialog.
     tessaril_reg_import '[HKEY_CURRENT_USER\Software\Wine\WineDbg]
 "ShowCrashDialog"=dword:00000000
-[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
-"굴림"="NanumGothic"
-"Gulim"="NanumGothic"
 '
+    tessaril_profile_init
     tessaril_virtual_desktop on
     wineserver -w
     touch "$WINEPREFIX/.tessaril-ready"
-  ) 9>"$TESSARIL_BUILD/wineprefix.lock"
+  ) 9>"$WINEPREFIX.lock"
 }
 
 # A harness run: its own Xvfb, the prefix, a persistent server (sparing every process Wine's
@@ -85,10 +110,15 @@ tessaril_session() {
   wineserver -p
 }
 
+# Ends the servers of every profile's prefix and every Xvfb of this build tree.
 tessaril_stop() {
-  wineserver -k 2>/dev/null || true
-  if [ -f "$TESSARIL_BUILD/xvfb.pid" ]; then
-    kill "$(cat "$TESSARIL_BUILD/xvfb.pid")" 2>/dev/null || true
-    rm -f "$TESSARIL_BUILD/xvfb.pid"
-  fi
+  local prefix pid
+  for prefix in "$TESSARIL_BUILD"/wineprefix*/; do
+    [ -d "$prefix" ] && WINEPREFIX=${prefix%/} wineserver -k 2>/dev/null || true
+  done
+  for pid in "$TESSARIL_BUILD"/xvfb-*.pid; do
+    [ -f "$pid" ] || continue
+    kill "$(cat "$pid")" 2>/dev/null || true
+    rm -f "$pid"
+  done
 }
