@@ -30,7 +30,8 @@ fi
 
 for p in wine wine32:i386 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix \
          binutils-mingw-w64-i686 cmake make xvfb xdotool imagemagick x11-utils \
-         fonts-nanum locales dpkg-dev googletest python3 clang-format; do
+         fonts-nanum fonts-wqy-microhei fonts-vlgothic locales dpkg-dev googletest python3 \
+         clang-format; do
   have "$p" || need_pkgs+=("$p")
 done
 
@@ -43,11 +44,19 @@ if [ ${#need_pkgs[@]} -gt 0 ] || [ -n "${apt_stale:-}" ]; then
     apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${need_pkgs[@]}"
 fi
 
-# Korean code page 949 under Wine needs the glibc locale to exist.
-if ! locale -a 2>/dev/null | grep -qi '^ko_KR\.utf-\?8$'; then
-  log "generating the ko_KR.UTF-8 locale"
-  sed -i 's/^# *\(ko_KR.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-  grep -q '^ko_KR.UTF-8 UTF-8' /etc/locale.gen || echo 'ko_KR.UTF-8 UTF-8' >>/etc/locale.gen
+# Wine takes the code page and the user interface language from the locale, and silently
+# falls back to en-US for a locale that is not generated: Korean (949) for the default runs,
+# one locale per language the pages are translated into.
+missing_locales=()
+for l in ko_KR en_US zh_CN zh_TW pt_BR ru_RU ja_JP; do
+  locale -a 2>/dev/null | grep -qi "^$l\.utf-\?8\$" || missing_locales+=("$l")
+done
+if [ ${#missing_locales[@]} -gt 0 ]; then
+  log "generating the locales ${missing_locales[*]} (UTF-8)"
+  for l in "${missing_locales[@]}"; do
+    sed -i "s/^# *\($l.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^$l.UTF-8 UTF-8" /etc/locale.gen || echo "$l.UTF-8 UTF-8" >>/etc/locale.gen
+  done
   locale-gen >/dev/null
 fi
 log "ready"

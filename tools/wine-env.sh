@@ -75,6 +75,11 @@ tessaril_profile_init() {
 "굴림"="NanumGothic"
 "Gulim"="NanumGothic"
 '
+      # As Gulim does on Windows, its stand-in links to Japanese and Chinese faces for the kanji
+      # and hanzi it lacks (the translated pages under a Japanese or Chinese locale).
+      wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+        /v NanumGothic /t REG_MULTI_SZ /f \
+        /d 'VL-PGothic-Regular.ttf,VL PGothic\0wqy-microhei.ttc,WenQuanYi Micro Hei' >/dev/null 2>&1
       ;;
   esac
 }

@@ -1,11 +1,21 @@
 // Resource and control ids shared by the resource script and the code.
 #pragma once
 
-// Page templates: the Korean pair the program loads, and the English pair it carries.
+// Page templates: the Korean pair, and one translated pair per further language.
 #define IDD_OPTION_PAGE_EN 103
 #define IDD_SYSTEM_PAGE_EN 104
 #define IDD_OPTION_PAGE 105
 #define IDD_SYSTEM_PAGE 106
+#define IDD_OPTION_PAGE_ZH_CN 107
+#define IDD_SYSTEM_PAGE_ZH_CN 108
+#define IDD_SYSTEM_PAGE_ZH_TW 110
+#define IDD_OPTION_PAGE_ZH_TW 111
+#define IDD_OPTION_PAGE_PT 112
+#define IDD_SYSTEM_PAGE_PT 139
+#define IDD_OPTION_PAGE_RU 140
+#define IDD_SYSTEM_PAGE_RU 141
+#define IDD_SYSTEM_PAGE_JA 142
+#define IDD_OPTION_PAGE_JA 143
 
 // Page backgrounds (573 x 437 and 514 x 437 pixels).
 #define IDB_SYSTEM_BACK 133

@@ -4,6 +4,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -168,20 +170,40 @@ class TemplateReader {
   bool m_failed = false;
 };
 
+// One page template as the resources hold it.
 struct Page {
   int id;
+  WORD language;
   const wchar_t* title;
   short cx, cy;
-  const Expected* controls;
-  size_t count;
-  bool english;
+  const wchar_t* face;
+  WORD weight;
+  bool option;  // the Option page's controls, else the System page's
 };
 
+const WORD kChineseSimplified = MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED);
+const WORD kChineseTraditional = MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_TRADITIONAL);
+const WORD kPortuguese = MAKELANGID(LANG_PORTUGUESE, SUBLANG_PORTUGUESE_BRAZILIAN);
+const WORD kRussian = MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT);
+const WORD kJapanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
+// The system's default dialog face stands in where a template names no font of its own.
+const wchar_t kShellFace[] = L"MS Shell Dlg";
+
 const Page kPages[] = {
-    {IDD_OPTION_PAGE, L"옵션", 293, 226, kOptionControls, std::size(kOptionControls), false},
-    {IDD_SYSTEM_PAGE, L"시스템", 311, 217, kSystemControls, std::size(kSystemControls), false},
-    {IDD_OPTION_PAGE_EN, L"Option", 293, 226, kOptionControls, std::size(kOptionControls), true},
-    {IDD_SYSTEM_PAGE_EN, L"System", 311, 217, kSystemControls, std::size(kSystemControls), true},
+    {IDD_OPTION_PAGE, kKorean, L"옵션", 293, 226, L"굴림", 0, true},
+    {IDD_SYSTEM_PAGE, kKorean, L"시스템", 311, 217, L"굴림", 0, false},
+    {IDD_OPTION_PAGE_EN, kKorean, L"Option", 293, 226, L"굴림", 0, true},
+    {IDD_SYSTEM_PAGE_EN, kKorean, L"System", 311, 217, L"굴림", 0, false},
+    {IDD_OPTION_PAGE_ZH_CN, kChineseSimplified, L"选项", 293, 226, L"SimSun", 400, true},
+    {IDD_SYSTEM_PAGE_ZH_CN, kChineseSimplified, L"系统", 328, 239, L"SimSun", 400, false},
+    {IDD_SYSTEM_PAGE_ZH_TW, kChineseTraditional, L"系統", 328, 239, L"SimSun", 400, false},
+    {IDD_OPTION_PAGE_ZH_TW, kChineseTraditional, L"設定", 293, 226, L"SimSun", 400, true},
+    {IDD_OPTION_PAGE_PT, kPortuguese, L"Option", 293, 226, kShellFace, 0, true},
+    {IDD_SYSTEM_PAGE_PT, kPortuguese, L"System", 311, 217, kShellFace, 0, false},
+    {IDD_OPTION_PAGE_RU, kRussian, L"Настройки", 293, 226, kShellFace, 0, true},
+    {IDD_SYSTEM_PAGE_RU, kRussian, L"Основ.", 311, 217, kShellFace, 0, false},
+    {IDD_SYSTEM_PAGE_JA, kJapanese, L"システム", 311, 217, kShellFace, 0, false},
+    {IDD_OPTION_PAGE_JA, kJapanese, L"オプション", 293, 226, kShellFace, 0, true},
 };
 
 std::wstring ClassOf(Kind kind) {
@@ -203,71 +225,185 @@ std::wstring Upper(std::wstring s) {
   return s;
 }
 
-TEST(PageTemplates, HeadersGiveThePagesTheirCaptionFontAndSize) {
+// A template's header and controls, read field by field.
+struct Control {
+  DWORD helpId, exStyle, style;
+  short x, y, cx, cy;
+  DWORD id;
+  std::wstring cls, text;
+  WORD extra;
+};
+
+struct Template {
+  WORD version, signature;
+  DWORD helpId, exStyle, style;
+  WORD count;
+  short x, y, cx, cy;
+  std::wstring menu, cls, title;
+  WORD points, weight;
+  BYTE italic, charset;
+  std::wstring face;
+  std::vector<Control> controls;
+  bool failed;
+  size_t trailing;  // bytes after the last control
+};
+
+Template ReadTemplate(const std::vector<BYTE>& bytes) {
+  TemplateReader t(bytes);
+  Template d{};
+  d.version = t.Word();
+  d.signature = t.Word();
+  d.helpId = t.Dword();
+  d.exStyle = t.Dword();
+  d.style = t.Dword();
+  d.count = t.Word();
+  d.x = t.Short();
+  d.y = t.Short();
+  d.cx = t.Short();
+  d.cy = t.Short();
+  d.menu = t.NameOrOrdinal();
+  d.cls = t.NameOrOrdinal();
+  d.title = t.Text();
+  d.points = t.Word();
+  d.weight = t.Word();
+  d.italic = t.Byte();
+  d.charset = t.Byte();
+  d.face = t.Text();
+  for (WORD i = 0; i < d.count && !t.Failed(); ++i) {
+    Control c;
+    t.AlignDword();
+    c.helpId = t.Dword();
+    c.exStyle = t.Dword();
+    c.style = t.Dword();
+    c.x = t.Short();
+    c.y = t.Short();
+    c.cx = t.Short();
+    c.cy = t.Short();
+    c.id = t.Dword();
+    c.cls = Upper(t.NameOrOrdinal());  // class names match without regard to case
+    c.text = t.NameOrOrdinal();
+    c.extra = t.Word();
+    d.controls.push_back(c);
+  }
+  // The last control need not fill its final DWORD.
+  d.failed = t.Failed();
+  t.AlignDword();
+  d.trailing = t.Remaining();
+  return d;
+}
+
+// The Korean page's controls, which every page of that kind carries.
+std::vector<Expected> ExpectedControls(const Page& page) {
+  if (page.option)
+    return {std::begin(kOptionControls), std::end(kOptionControls)};
+  return {std::begin(kSystemControls), std::end(kSystemControls)};
+}
+
+Template LoadTemplate(const Resources& exe, const Page& page) {
+  return ReadTemplate(exe.Find(MAKEINTRESOURCEA(5), page.id, page.language));
+}
+
+TEST(PageTemplates, EachPageHasItsLanguageCaptionFontAndSize) {
   Resources exe;
   ASSERT_NE(nullptr, exe.module()) << TESSARIL_EXE;
   for (const Page& page : kPages) {
     SCOPED_TRACE(page.id);
-    std::vector<BYTE> bytes = exe.Find(MAKEINTRESOURCEA(5), page.id, kKorean);
-    ASSERT_FALSE(bytes.empty()) << "no Korean-language template";
-    TemplateReader t(bytes);
-    EXPECT_EQ(1, t.Word());       // version
-    EXPECT_EQ(0xFFFF, t.Word());  // extended template
-    EXPECT_EQ(0u, t.Dword());     // help id
-    EXPECT_EQ(static_cast<DWORD>(WS_EX_APPWINDOW), t.Dword());
-    EXPECT_EQ(kPageStyle, t.Dword());
-    EXPECT_EQ(page.count, t.Word());
-    EXPECT_EQ(0, t.Short());
-    EXPECT_EQ(0, t.Short());
-    EXPECT_EQ(page.cx, t.Short());
-    EXPECT_EQ(page.cy, t.Short());
-    EXPECT_EQ(L"", t.NameOrOrdinal());  // no menu
-    EXPECT_EQ(L"", t.NameOrOrdinal());  // no window class
-    EXPECT_EQ(page.title, t.Text());
-    EXPECT_EQ(9, t.Word());  // points
-    EXPECT_EQ(0, t.Word());  // weight
-    EXPECT_EQ(0, t.Byte());  // not italic
-    EXPECT_EQ(DEFAULT_CHARSET, t.Byte());
-    EXPECT_EQ(L"굴림", t.Text());
-    EXPECT_FALSE(t.Failed());
+    ASSERT_FALSE(exe.Find(MAKEINTRESOURCEA(5), page.id, page.language).empty())
+        << "no template in language " << page.language;
+    if (page.language != kKorean) {
+      EXPECT_TRUE(exe.Find(MAKEINTRESOURCEA(5), page.id, kKorean).empty()) << "a Korean copy too";
+    }
+    const Template t = LoadTemplate(exe, page);
+    EXPECT_EQ(1, t.version);
+    EXPECT_EQ(0xFFFF, t.signature);  // extended template
+    EXPECT_EQ(0u, t.helpId);
+    EXPECT_EQ(static_cast<DWORD>(WS_EX_APPWINDOW), t.exStyle);
+    EXPECT_EQ(kPageStyle, t.style);
+    EXPECT_EQ(0, t.x);
+    EXPECT_EQ(0, t.y);
+    EXPECT_EQ(page.cx, t.cx);
+    EXPECT_EQ(page.cy, t.cy);
+    EXPECT_EQ(L"", t.menu);
+    EXPECT_EQ(L"", t.cls);
+    EXPECT_EQ(page.title, t.title);
+    EXPECT_EQ(9, t.points);
+    EXPECT_EQ(page.weight, t.weight);
+    EXPECT_EQ(0, t.italic);
+    EXPECT_EQ(DEFAULT_CHARSET, t.charset);
+    EXPECT_EQ(page.face, t.face);
+    EXPECT_FALSE(t.failed);
+    EXPECT_EQ(0u, t.trailing) << "bytes after the last control";
   }
 }
 
-TEST(PageTemplates, ControlsHaveTheirIdsClassesStylesPlacesAndTextsInTabOrder) {
+// The code binds controls by id and walks them in tab order: every page carries the Korean page's
+// controls in its order and styles; a translation may only move them and change their texts.
+TEST(PageTemplates, EveryPageHasTheKoreanControlsInTabOrder) {
   Resources exe;
   ASSERT_NE(nullptr, exe.module()) << TESSARIL_EXE;
   for (const Page& page : kPages) {
-    std::vector<BYTE> bytes = exe.Find(MAKEINTRESOURCEA(5), page.id, kKorean);
-    ASSERT_FALSE(bytes.empty()) << page.id;
-    TemplateReader t(bytes);
-    t.Skip(26);  // fixed header fields, checked above
-    t.NameOrOrdinal();
-    t.NameOrOrdinal();
-    t.Text();
-    t.Skip(6);
-    t.Text();
-    for (size_t i = 0; i < page.count; ++i) {
-      const Expected& want = page.controls[i];
+    const Template t = LoadTemplate(exe, page);
+    const std::vector<Expected> want = ExpectedControls(page);
+    const bool korean = page.id == IDD_OPTION_PAGE || page.id == IDD_SYSTEM_PAGE;
+    const bool english = page.id == IDD_OPTION_PAGE_EN || page.id == IDD_SYSTEM_PAGE_EN;
+    ASSERT_EQ(want.size() + (page.id == IDD_OPTION_PAGE_JA ? 1 : 0), t.controls.size()) << page.id;
+    for (size_t i = 0; i < want.size(); ++i) {
       SCOPED_TRACE(testing::Message() << "template " << page.id << ", control #" << i + 1);
-      t.AlignDword();
-      EXPECT_EQ(0u, t.Dword());  // help id
-      EXPECT_EQ(0u, t.Dword());  // extended style
-      EXPECT_EQ(want.style, t.Dword());
-      EXPECT_EQ(want.x, t.Short());
-      EXPECT_EQ(want.y, t.Short());
-      EXPECT_EQ(want.cx, t.Short());
-      EXPECT_EQ(want.cy, t.Short());
-      EXPECT_EQ(static_cast<DWORD>(want.id), t.Dword());
-      std::wstring cls = t.NameOrOrdinal();
-      // Class names are matched without regard to case, and windres stores them upper-cased.
-      EXPECT_EQ(Upper(ClassOf(want.kind)), Upper(cls));
-      EXPECT_EQ(page.english ? want.english : want.korean, t.NameOrOrdinal());
-      EXPECT_EQ(0, t.Word());  // no creation data
-      ASSERT_FALSE(t.Failed());
+      const Control& c = t.controls[i];
+      EXPECT_EQ(static_cast<DWORD>(want[i].id), c.id);
+      EXPECT_EQ(Upper(ClassOf(want[i].kind)), c.cls);
+      EXPECT_EQ(want[i].style, c.style);
+      EXPECT_EQ(0u, c.helpId + c.exStyle + c.extra);  // nor creation data
+      EXPECT_EQ(*want[i].korean == 0, c.text.empty()) << "a text where Korean has none, or none";
+      if (korean) {
+        EXPECT_EQ(want[i].korean, c.text);
+        EXPECT_EQ(want[i].x, c.x);
+        EXPECT_EQ(want[i].y, c.y);
+        EXPECT_EQ(want[i].cx, c.cx);
+        EXPECT_EQ(want[i].cy, c.cy);
+      } else if (english || (page.option && want[i].kind == kCheckBox)) {
+        // Every translation names the chat commands on the Option page's boxes.
+        EXPECT_EQ(want[i].english, c.text);
+      }
     }
-    t.AlignDword();
-    EXPECT_EQ(0u, t.Remaining()) << "template " << page.id << " has more controls";
   }
+}
+
+TEST(PageTemplates, NoControlLeavesItsPageOrCoversAnother) {
+  Resources exe;
+  ASSERT_NE(nullptr, exe.module()) << TESSARIL_EXE;
+  for (const Page& page : kPages) {
+    const Template t = LoadTemplate(exe, page);
+    ASSERT_FALSE(t.controls.empty()) << page.id;
+    for (size_t i = 0; i < t.controls.size(); ++i) {
+      const Control& a = t.controls[i];
+      SCOPED_TRACE(testing::Message() << "template " << page.id << ", control #" << i + 1);
+      EXPECT_TRUE(a.x >= 0 && a.y >= 0 && a.x + a.cx <= t.cx && a.y + a.cy <= t.cy);
+      // A drop-down list's height is that of its open list; closed it is one line.
+      const auto height = [](const Control& c) -> short { return c.cls == L"#133" ? 12 : c.cy; };
+      for (size_t j = i + 1; j < t.controls.size(); ++j) {
+        const Control& b = t.controls[j];
+        EXPECT_FALSE(a.x < b.x + b.cx && b.x < a.x + a.cx && a.y < b.y + height(b) &&
+                     b.y < a.y + height(a))
+            << "covers control #" << j + 1;
+      }
+    }
+  }
+}
+
+// The Japanese Option page tells the player, below the switches, that the game offers them too.
+TEST(PageTemplates, JapaneseOptionPageEndsWithAThreeLineNote) {
+  Resources exe;
+  ASSERT_NE(nullptr, exe.module()) << TESSARIL_EXE;
+  const Template t = LoadTemplate(exe, kPages[std::size(kPages) - 1]);
+  ASSERT_EQ(26u, t.controls.size());
+  const Control& note = t.controls.back();
+  EXPECT_EQ(static_cast<DWORD>(-1), note.id);
+  EXPECT_EQ(L"#130", note.cls);
+  EXPECT_EQ(kLabel, note.style);
+  EXPECT_EQ(2, std::count(note.text.begin(), note.text.end(), L'\n')) << "three lines";
+  EXPECT_NE(std::wstring::npos, note.text.find(L"ゲーム内でも"));
+  EXPECT_GE(note.cy, 3 * 8) << "room for three lines";
 }
 
 // A background bitmap's header and pixels as stored in the resource.
@@ -343,10 +479,11 @@ INT_PTR CALLBACK IgnoreMessages(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
 // Creates the page from its template (hidden) so that the controls stand where the page's
 // font really puts them, then looks at the picture under each control.
-void ExpectWhiteUnderControls(const Resources& exe, int templateId, int bitmapId, int left) {
+void ExpectWhiteUnderControls(const Resources& exe, int templateId, int bitmapId, int left,
+                              WORD language = kKorean) {
   INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_BAR_CLASSES};
   InitCommonControlsEx(&icc);
-  std::vector<BYTE> bytes = exe.Find(MAKEINTRESOURCEA(5), templateId, kKorean);
+  std::vector<BYTE> bytes = exe.Find(MAKEINTRESOURCEA(5), templateId, language);
   ASSERT_GT(bytes.size(), 16u);
   DWORD style;
   memcpy(&style, &bytes[12], sizeof(style));
@@ -393,6 +530,21 @@ TEST(PageBackgrounds, OptionPagePictureIsWhiteUnderEveryControl) {
   ASSERT_NE(nullptr, exe.module()) << TESSARIL_EXE;
   // The Option page paints its picture 25 pixels from its left edge.
   ExpectWhiteUnderControls(exe, IDD_OPTION_PAGE, IDB_OPTION_BACK, 25);
+}
+
+// Each translation moves some controls to make room for its texts: none may move onto the art.
+TEST(PageBackgrounds, TranslatedPagesAreWhiteUnderEveryControl) {
+  Resources exe;
+  ASSERT_NE(nullptr, exe.module()) << TESSARIL_EXE;
+  for (const Page& page : kPages) {
+    if (page.id == IDD_OPTION_PAGE || page.id == IDD_SYSTEM_PAGE)
+      continue;
+    SCOPED_TRACE(page.id);
+    if (page.option)
+      ExpectWhiteUnderControls(exe, page.id, IDB_OPTION_BACK, 25, page.language);
+    else
+      ExpectWhiteUnderControls(exe, page.id, IDB_SYSTEM_BACK, 0, page.language);
+  }
 }
 
 }  // namespace

@@ -1,0 +1,69 @@
+// Which pages, button captions and failure text the player's user interface language gets.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ui/PageLanguage.h"
+#include "ui/resource.h"
+
+namespace {
+
+TEST(PageLanguage, EachUserInterfaceLanguageGetsItsOwnPairOfPages) {
+  const struct {
+    LANGID language;
+    int option, system;
+  } cases[] = {
+      {MAKELANGID(LANG_KOREAN, SUBLANG_KOREAN), IDD_OPTION_PAGE, IDD_SYSTEM_PAGE},
+      {MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), IDD_OPTION_PAGE_EN, IDD_SYSTEM_PAGE_EN},
+      {MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_UK), IDD_OPTION_PAGE_EN, IDD_SYSTEM_PAGE_EN},
+      {MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED), IDD_OPTION_PAGE_ZH_CN,
+       IDD_SYSTEM_PAGE_ZH_CN},
+      {MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SINGAPORE), IDD_OPTION_PAGE_ZH_CN,
+       IDD_SYSTEM_PAGE_ZH_CN},
+      {MAKELANGID(LANG_CHINESE, SUBLANG_NEUTRAL), IDD_OPTION_PAGE_ZH_CN, IDD_SYSTEM_PAGE_ZH_CN},
+      {MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_TRADITIONAL), IDD_OPTION_PAGE_ZH_TW,
+       IDD_SYSTEM_PAGE_ZH_TW},
+      {MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_HONGKONG), IDD_OPTION_PAGE_ZH_TW,
+       IDD_SYSTEM_PAGE_ZH_TW},
+      {MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_MACAU), IDD_OPTION_PAGE_ZH_TW,
+       IDD_SYSTEM_PAGE_ZH_TW},
+      {LANG_CHINESE_TRADITIONAL, IDD_OPTION_PAGE_ZH_TW, IDD_SYSTEM_PAGE_ZH_TW},
+      {MAKELANGID(LANG_PORTUGUESE, SUBLANG_PORTUGUESE_BRAZILIAN), IDD_OPTION_PAGE_PT,
+       IDD_SYSTEM_PAGE_PT},
+      {MAKELANGID(LANG_PORTUGUESE, SUBLANG_PORTUGUESE), IDD_OPTION_PAGE_PT, IDD_SYSTEM_PAGE_PT},
+      {MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT), IDD_OPTION_PAGE_RU, IDD_SYSTEM_PAGE_RU},
+      {MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), IDD_OPTION_PAGE_JA, IDD_SYSTEM_PAGE_JA},
+      // Languages without pages of their own read English.
+      {MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN), IDD_OPTION_PAGE_EN, IDD_SYSTEM_PAGE_EN},
+      {MAKELANGID(LANG_SPANISH, SUBLANG_SPANISH_MEXICAN), IDD_OPTION_PAGE_EN, IDD_SYSTEM_PAGE_EN},
+      {MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL), IDD_OPTION_PAGE_EN, IDD_SYSTEM_PAGE_EN},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "language 0x" << std::hex << c.language);
+    const PageLanguage& language = GetPageLanguage(c.language);
+    EXPECT_EQ(c.option, language.optionTemplate);
+    EXPECT_EQ(c.system, language.systemTemplate);
+  }
+}
+
+TEST(PageLanguage, ButtonsAndFailureTextAreInThePagesLanguage) {
+  const PageLanguage& korean = GetPageLanguage(MAKELANGID(LANG_KOREAN, SUBLANG_KOREAN));
+  EXPECT_EQ(std::wstring(L"확인"), korean.buttons.ok);
+  EXPECT_EQ(std::wstring(L"취소"), korean.buttons.cancel);
+  EXPECT_EQ(std::wstring(L"초기화"), korean.buttons.reset);
+  const PageLanguage& english = GetPageLanguage(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+  EXPECT_EQ(std::wstring(L"The settings could not be saved to:"), english.saveFailed);
+
+  // Every other language has all four texts in its own words.
+  for (LANGID language : {LANG_KOREAN, LANG_CHINESE_SIMPLIFIED, LANG_CHINESE_TRADITIONAL,
+                          LANG_PORTUGUESE, LANG_RUSSIAN, LANG_JAPANESE}) {
+    SCOPED_TRACE(language);
+    const PageLanguage& l = GetPageLanguage(language);
+    for (const wchar_t* text : {l.buttons.ok, l.buttons.cancel, l.buttons.reset, l.saveFailed})
+      EXPECT_TRUE(text && *text);
+    EXPECT_NE(std::wstring(english.saveFailed), l.saveFailed);
+    EXPECT_NE(std::wstring(english.buttons.cancel), l.buttons.cancel);
+  }
+}
+
+}  // namespace
