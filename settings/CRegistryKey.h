@@ -8,9 +8,11 @@ class CRegistryKey {
   CRegistryKey() : m_key(nullptr) {}
   ~CRegistryKey();
 
+  // Each opening first closes a key this object still holds; on failure it holds none.
   // Creates the key, or opens it when it exists, with full access.
   bool Create(const char* path);
   bool OpenForQuery(const char* path);
+  void Close();
   // Fills the buffer with the value's bytes; the value's type is not looked at. On failure
   // (missing, or larger than the buffer) the buffer's contents are undefined.
   bool Query(const char* name, void* buffer, DWORD size);

@@ -9,6 +9,7 @@
 #include "display/CFakeDirectDraw.h"
 #include "display/VideoDevices.h"
 #include "settings/CRegistry.h"
+#include "settings/CRegistryKey.h"
 #include "settings/NameTable.h"
 #include "settings/RegistryStore.h"
 
@@ -91,6 +92,50 @@ void CreateEmptyGameKey() {
   ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, kGameKeyPath, 0, nullptr, 0,
                                            KEY_ALL_ACCESS, nullptr, &key, nullptr));
   RegCloseKey(key);
+}
+
+// The handles this process holds, as the system's handle list gives them (Wine's
+// GetProcessHandleCount answers 0).
+DWORD OpenHandles() {
+  struct Entry {
+    ULONG ownerPid;
+    BYTE objectType, flags;
+    USHORT value;
+    void* object;
+    ACCESS_MASK access;
+  };
+  typedef LONG(WINAPI * Query)(int, void*, ULONG, ULONG*);
+  const Query query = reinterpret_cast<Query>(reinterpret_cast<void (*)()>(
+      GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+  std::vector<BYTE> buffer(1 << 16);
+  ULONG needed = 0;
+  const int kSystemHandleInformation = 16;
+  while (query(kSystemHandleInformation, buffer.data(), ULONG(buffer.size()), &needed) < 0)
+    buffer.resize(buffer.size() * 2);
+  const ULONG count = *reinterpret_cast<ULONG*>(buffer.data());
+  const Entry* entries = reinterpret_cast<const Entry*>(buffer.data() + sizeof(void*));
+  DWORD own = 0;
+  for (ULONG i = 0; i < count; ++i) own += entries[i].ownerPid == GetCurrentProcessId();
+  return own;
+}
+
+TEST(RegistryKey, OpeningAgainLetsGoOfTheKeyHeldAndAFailedOpeningHoldsNone) {
+  CreateEmptyGameKey();
+  const DWORD before = OpenHandles();
+  {
+    CRegistryKey key;
+    for (int i = 0; i < 3; ++i) {
+      ASSERT_TRUE(key.Create(kGameKeyPath));
+      ASSERT_TRUE(key.OpenForQuery(kGameKeyPath));
+    }
+    EXPECT_EQ(before + 1, OpenHandles());
+    EXPECT_FALSE(key.OpenForQuery("Software\\Helvane\\Missing"));
+    EXPECT_EQ(before, OpenHandles());
+    DWORD value = 0;
+    EXPECT_FALSE(key.Query("SOUNDMODE", &value, sizeof(value)));
+  }
+  EXPECT_EQ(before, OpenHandles());
+  DeleteKeys();
 }
 
 // A record over one scripted hardware device, with the program's keys absent before and after.
