@@ -73,6 +73,9 @@ void LoadRegistry() {
     CRegistryKey setup;
     setup.Create(kSetupKeyPath);
   }
+  // The game key is opened three times: once to test for it, then once per value group as
+  // the save writes them, so that an opening that fails leaves only its own group at the
+  // defaults.
   bool exists;
   {
     CRegistryKey game;
