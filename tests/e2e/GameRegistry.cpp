@@ -1,10 +1,15 @@
 // Reading and clearing the program's registry keys through the real (Wine) registry.
 #include "GameRegistry.h"
 
+#include <stdlib.h>
+
 namespace e2e {
 
 const char kGameKey[] = "Software\\Helvane\\Tessaril";
 const char kSetupKey[] = "Software\\Helvane\\OrvelSetup";
+const char* const kGameValues[8] = {"DEVICENAME",      "GUIDDEVICE",  "GUIDDRIVER",
+                                    "SOUNDMODE",       "SPEAKERTYPE", "DIGITALRATETYPE",
+                                    "DIGITALBITSTYPE", "PROVIDERNAME"};
 
 namespace {
 
@@ -12,9 +17,9 @@ const wchar_t kAppDefaults[] = L"Software\\Wine\\AppDefaults\\TessarilSetup.exe"
 
 }  // namespace
 
-bool KeyExists(const char* path) {
+bool KeyExists(const char* path, HKEY root, REGSAM view) {
   HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+  if (RegOpenKeyExA(root, path, 0, KEY_QUERY_VALUE | view, &key) != ERROR_SUCCESS)
     return false;
   RegCloseKey(key);
   return true;
@@ -31,10 +36,10 @@ int ValueCount(const char* path) {
   return static_cast<int>(count);
 }
 
-RegValue ReadValue(const char* path, const char* name) {
+RegValue ReadValue(const char* path, const char* name, HKEY root, REGSAM view) {
   RegValue value;
   HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+  if (RegOpenKeyExA(root, path, 0, KEY_QUERY_VALUE | view, &key) != ERROR_SUCCESS)
     return value;
   DWORD size = 0;
   if (RegQueryValueExA(key, name, nullptr, &value.type, nullptr, &size) == ERROR_SUCCESS) {
@@ -68,6 +73,11 @@ void WriteDword(const char* path, const char* name, DWORD value) {
   RegCloseKey(key);
 }
 
+bool RunningOn64BitWindows() {
+  BOOL wow64 = FALSE;
+  return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
+}
+
 void DeleteGameKeys() {
   RegDeleteTreeA(HKEY_LOCAL_MACHINE, kGameKey);
   RegDeleteKeyA(HKEY_LOCAL_MACHINE, kGameKey);
@@ -87,6 +97,22 @@ void SetWineVersion(const wchar_t* version) {
   RegSetValueExW(key, L"Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
                  static_cast<DWORD>((wcslen(version) + 1) * sizeof(wchar_t)));
   RegCloseKey(key);
+}
+
+const wchar_t* SessionWindowsVersion() { return _wgetenv(L"TESSARIL_E2E_WINVER"); }
+
+int ListedModeDepth() {
+  if (const wchar_t* told = SessionWindowsVersion())
+    return wcscmp(told, L"win8") == 0 || wcscmp(told, L"win81") == 0 || wcscmp(told, L"win10") == 0
+               ? 32
+               : 16;
+  // Like the program, this driver lists no supported versions: it is told the same.
+  OSVERSIONINFOA version = {};
+  version.dwOSVersionInfoSize = sizeof version;
+  GetVersionExA(&version);
+  return version.dwMajorVersion > 6 || (version.dwMajorVersion == 6 && version.dwMinorVersion >= 2)
+             ? 32
+             : 16;
 }
 
 }  // namespace e2e

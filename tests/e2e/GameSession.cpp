@@ -55,13 +55,13 @@ GameSession::GameSession(const std::string& name) : m_pi(), m_versionSet(false) 
   EXPECT_TRUE(CopyFileW(TESSARIL_E2E_EXE, (m_folder + L"\\TessarilSetup.exe").c_str(), FALSE))
       << "the exe was not copied";
   DeleteGameKeys();
-  SetWineVersion(nullptr);
+  SetWineVersion(SessionWindowsVersion());
 }
 
 GameSession::~GameSession() {
   Kill();
   DeleteGameKeys();
-  if (m_versionSet)
+  if (m_versionSet || SessionWindowsVersion())
     SetWineVersion(nullptr);
 }
 

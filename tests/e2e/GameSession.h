@@ -10,7 +10,8 @@ namespace e2e {
 
 class GameSession {
  public:
-  // Makes "<cwd>\e2e-work\<name>" afresh and clears the program's registry keys.
+  // Makes "<cwd>\e2e-work\<name>" afresh, clears the program's registry keys and tells the
+  // program the session's Windows version.
   explicit GameSession(const std::string& name);
   // Ends the process if it still runs, clears the keys and Wine's version setting again.
   ~GameSession();
