@@ -1,4 +1,4 @@
-// CRegistryKey: the registry calls of the program's two keys, each handle closed once.
+// CRegistryKey: the registry calls of the program's keys, each handle closed once.
 #include "settings/CRegistryKey.h"
 
 CRegistryKey::~CRegistryKey() { Close(); }
@@ -21,12 +21,16 @@ bool CRegistryKey::Create(const char* path) {
 }
 
 bool CRegistryKey::OpenForQuery(const char* path) {
+  return Open(HKEY_LOCAL_MACHINE, path, KEY_QUERY_VALUE) == ERROR_SUCCESS;
+}
+
+LONG CRegistryKey::Open(HKEY root, const char* path, REGSAM access) {
   Close();
   HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
-    return false;
-  m_key = key;
-  return true;
+  const LONG result = RegOpenKeyExA(root, path, 0, access, &key);
+  if (result == ERROR_SUCCESS)
+    m_key = key;
+  return result;
 }
 
 bool CRegistryKey::Query(const char* name, void* buffer, DWORD size) {

@@ -42,17 +42,17 @@ void DeleteKeys() {
   RegDeleteKeyA(HKEY_LOCAL_MACHINE, kVendorPath);
 }
 
-bool KeyExists(const char* path) {
+bool KeyExists(const char* path, HKEY root = HKEY_LOCAL_MACHINE) {
   HKEY key;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+  if (RegOpenKeyExA(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
     return false;
   RegCloseKey(key);
   return true;
 }
 
-DWORD ValueCount(const char* path) {
+DWORD ValueCount(const char* path, HKEY root = HKEY_LOCAL_MACHINE) {
   HKEY key;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+  if (RegOpenKeyExA(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
     return 0xFFFFFFFF;
   DWORD values = 0;
   RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr,
@@ -62,26 +62,28 @@ DWORD ValueCount(const char* path) {
 }
 
 // The stored bytes of a game-key value, and its type; empty with type REG_NONE when missing.
-Bytes Stored(const char* name, DWORD* type = nullptr) {
+Bytes Stored(const char* name, DWORD* type = nullptr, HKEY root = HKEY_LOCAL_MACHINE,
+             const char* path = kGameKeyPath) {
   HKEY key;
   Bytes data(256);
-  DWORD size = DWORD(data.size()), t = REG_NONE;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kGameKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
-    size = 0;
-  else if (RegQueryValueExA(key, name, nullptr, &t, data.data(), &size) != ERROR_SUCCESS)
-    size = 0, t = REG_NONE;
-  if (size || t != REG_NONE)
+  DWORD size = 0, t = REG_NONE;
+  if (RegOpenKeyExA(root, path, 0, KEY_READ, &key) == ERROR_SUCCESS) {
+    size = DWORD(data.size());
+    if (RegQueryValueExA(key, name, nullptr, &t, data.data(), &size) != ERROR_SUCCESS)
+      size = 0, t = REG_NONE;
     RegCloseKey(key);
+  }
   data.resize(size);
   if (type)
     *type = t;
   return data;
 }
 
-void Store(const char* name, DWORD type, const void* data, DWORD size) {
+void Store(const char* name, DWORD type, const void* data, DWORD size,
+           HKEY root = HKEY_LOCAL_MACHINE, const char* path = kGameKeyPath) {
   HKEY key;
-  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, kGameKeyPath, 0, nullptr, 0,
-                                           KEY_ALL_ACCESS, nullptr, &key, nullptr));
+  ASSERT_EQ(ERROR_SUCCESS,
+            RegCreateKeyExA(root, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr));
   ASSERT_EQ(ERROR_SUCCESS,
             RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size));
   RegCloseKey(key);
@@ -278,6 +280,8 @@ TEST_F(Registry, SavingWritesTheRecordAndAlwaysTheFullNameField) {
   r->m_pszProviderName = "A provider name of thirty bytes";
   EXPECT_TRUE(SaveRegistry());
   EXPECT_EQ(Text("A provider name", 16), Stored("PROVIDERNAME"));
+  // Without a virtualized copy of the key the save makes none.
+  EXPECT_FALSE(KeyExists(VirtualGameKeyPath(), HKEY_CURRENT_USER));
 }
 
 TEST_F(Registry, SavingReportsAGameKeyThatCannotBeCreated) {
@@ -291,6 +295,107 @@ TEST_F(Registry, SavingReportsAGameKeyThatCannotBeCreated) {
   EXPECT_FALSE(KeyExists(kGameKeyPath));
   EXPECT_FALSE(SaveRegistry());
   EXPECT_STREQ("Direct3D HAL", r->m_szDeviceName);
+}
+
+}  // namespace
+
+namespace {
+
+// The client's own copy of the game key, kept where Windows keeps it for a virtualized client.
+class VirtualCopy : public Registry {
+ protected:
+  void SetUp() override {
+    DeleteCopy();
+    Registry::SetUp();
+  }
+  void TearDown() override {
+    Registry::TearDown();
+    DeleteCopy();
+  }
+  static void DeleteCopy() {
+    const std::string copy = VirtualGameKeyPath();
+    RegDeleteTreeA(HKEY_CURRENT_USER, copy.c_str());
+    RegDeleteKeyA(HKEY_CURRENT_USER, copy.c_str());
+    // The vendor's key too, when nothing else lives under it.
+    RegDeleteKeyA(HKEY_CURRENT_USER, copy.substr(0, copy.rfind('\\')).c_str());
+  }
+  static void StoreInCopy(const char* name, DWORD type, const void* data, DWORD size) {
+    Store(name, type, data, size, HKEY_CURRENT_USER, VirtualGameKeyPath());
+  }
+  static Bytes InCopy(const char* name, DWORD* type = nullptr) {
+    return Stored(name, type, HKEY_CURRENT_USER, VirtualGameKeyPath());
+  }
+};
+
+const char* const kEightValues[] = {"DEVICENAME",      "GUIDDEVICE",  "GUIDDRIVER",
+                                    "SOUNDMODE",       "SPEAKERTYPE", "DIGITALRATETYPE",
+                                    "DIGITALBITSTYPE", "PROVIDERNAME"};
+
+TEST_F(VirtualCopy, ItsValuesAreReadOverTheGameKeysAndItIsSavedWithIt) {
+  LoadRegistry();
+  Store("DEVICENAME", REG_SZ, "Real card", 10);
+  const DWORD one = 1, zero = 0;
+  Store("SOUNDMODE", REG_DWORD, &one, sizeof(one));
+  // The client wrote only these two while virtualized: it sees the real device name.
+  const GUID clients = TaggedGuid(0x77);
+  StoreInCopy("GUIDDEVICE", REG_BINARY, &clients, sizeof(clients));
+  StoreInCopy("SOUNDMODE", REG_DWORD, &zero, sizeof(zero));
+
+  LoadRegistry();
+  EXPECT_STREQ("Real card", r->m_szDeviceName);
+  EXPECT_TRUE(IsEqualGUID(clients, r->m_guidDevice));
+  EXPECT_EQ(0, r->m_nSoundMode);
+
+  r->m_nSpeakerType = 2;
+  EXPECT_TRUE(SaveRegistry());
+  EXPECT_EQ(8u, ValueCount(VirtualGameKeyPath(), HKEY_CURRENT_USER));
+  for (const char* name : kEightValues) {
+    DWORD realType = 0, copyType = 0;
+    const Bytes real = Stored(name, &realType);
+    EXPECT_EQ(real, InCopy(name, &copyType)) << name;
+    EXPECT_EQ(realType, copyType) << name;
+  }
+  EXPECT_EQ(Dword(2), InCopy("SPEAKERTYPE"));
+  EXPECT_EQ(GuidBytes(clients), InCopy("GUIDDEVICE"));
+  EXPECT_EQ(Text("Real card", 40), InCopy("DEVICENAME"));
+}
+
+TEST_F(VirtualCopy, AFirstRunWritesTheDefaultsToTheGameKeyOnlyAndTakesTheClientsValues) {
+  const DWORD zero = 0;
+  StoreInCopy("SOUNDMODE", REG_DWORD, &zero, sizeof(zero));
+  LoadRegistry();
+  EXPECT_EQ(8u, ValueCount(kGameKeyPath));
+  EXPECT_EQ(Dword(1), Stored("SOUNDMODE"));
+  EXPECT_EQ(1u, ValueCount(VirtualGameKeyPath(), HKEY_CURRENT_USER));
+  EXPECT_EQ(0, r->m_nSoundMode);
+}
+
+TEST_F(VirtualCopy, ACopyThatCannotBeWrittenFailsTheSaveAndTheGameKeyIsStillWritten) {
+  const DWORD zero = 0;
+  StoreInCopy("SOUNDMODE", REG_DWORD, &zero, sizeof(zero));
+  // Everyone may read the copy, nobody may write it.
+  SECURITY_DESCRIPTOR sd;
+  InitializeSecurityDescriptor(&sd, SECURITY_DESCRIPTOR_REVISION);
+  BYTE aclBytes[256];
+  ACL* acl = reinterpret_cast<ACL*>(aclBytes);
+  InitializeAcl(acl, sizeof(aclBytes), ACL_REVISION);
+  SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+  PSID everyone = nullptr;
+  AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
+  AddAccessAllowedAce(acl, ACL_REVISION, KEY_READ, everyone);
+  SetSecurityDescriptorDacl(&sd, TRUE, acl, FALSE);
+  HKEY key;
+  ASSERT_EQ(ERROR_SUCCESS,
+            RegOpenKeyExA(HKEY_CURRENT_USER, VirtualGameKeyPath(), 0, WRITE_DAC, &key));
+  ASSERT_EQ(ERROR_SUCCESS, RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &sd));
+  RegCloseKey(key);
+  FreeSid(everyone);
+
+  LoadRegistry();
+  r->m_nSoundMode = 1;
+  EXPECT_FALSE(SaveRegistry());
+  EXPECT_EQ(Dword(1), Stored("SOUNDMODE"));
+  EXPECT_EQ(Dword(0), InCopy("SOUNDMODE"));
 }
 
 }  // namespace
