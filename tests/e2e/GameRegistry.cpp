@@ -14,6 +14,12 @@ const char* const kGameValues[8] = {"DEVICENAME",      "GUIDDEVICE",  "GUIDDRIVE
 namespace {
 
 const wchar_t kAppDefaults[] = L"Software\\Wine\\AppDefaults\\TessarilSetup.exe";
+const char kVirtualStore[] = "Software\\Classes\\VirtualStore\\MACHINE\\SOFTWARE\\";
+
+void DeleteKey(HKEY root, const std::string& path) {
+  RegDeleteTreeA(root, path.c_str());
+  RegDeleteKeyA(root, path.c_str());
+}
 
 }  // namespace
 
@@ -55,8 +61,8 @@ RegValue ReadValue(const char* path, const char* name, HKEY root, REGSAM view) {
   return value;
 }
 
-DWORD ReadDword(const char* path, const char* name, DWORD fallback) {
-  const RegValue v = ReadValue(path, name);
+DWORD ReadDword(const char* path, const char* name, DWORD fallback, HKEY root) {
+  const RegValue v = ReadValue(path, name, root);
   if (!v.found || v.type != REG_DWORD || v.bytes.size() != 4)
     return fallback;
   DWORD d = 0;
@@ -64,10 +70,10 @@ DWORD ReadDword(const char* path, const char* name, DWORD fallback) {
   return d;
 }
 
-void WriteDword(const char* path, const char* name, DWORD value) {
+void WriteDword(const char* path, const char* name, DWORD value, HKEY root) {
   HKEY key = nullptr;
-  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                      nullptr) != ERROR_SUCCESS)
+  if (RegCreateKeyExA(root, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS)
     return;
   RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
   RegCloseKey(key);
@@ -78,11 +84,18 @@ bool RunningOn64BitWindows() {
   return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
 }
 
+std::string VirtualizedGameKey() {
+  const std::string below = std::string(kGameKey).substr(sizeof "Software\\" - 1);
+  return std::string(kVirtualStore) + (RunningOn64BitWindows() ? "WOW6432Node\\" : "") + below;
+}
+
 void DeleteGameKeys() {
-  RegDeleteTreeA(HKEY_LOCAL_MACHINE, kGameKey);
-  RegDeleteKeyA(HKEY_LOCAL_MACHINE, kGameKey);
-  RegDeleteTreeA(HKEY_LOCAL_MACHINE, kSetupKey);
-  RegDeleteKeyA(HKEY_LOCAL_MACHINE, kSetupKey);
+  DeleteKey(HKEY_LOCAL_MACHINE, kGameKey);
+  DeleteKey(HKEY_LOCAL_MACHINE, kSetupKey);
+  const std::string copy = VirtualizedGameKey();
+  DeleteKey(HKEY_CURRENT_USER, copy);
+  // The vendor's key of the copy, unless something else lives there.
+  RegDeleteKeyA(HKEY_CURRENT_USER, copy.substr(0, copy.rfind('\\')).c_str());
 }
 
 void SetWineVersion(const wchar_t* version) {

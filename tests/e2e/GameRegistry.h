@@ -1,5 +1,5 @@
-// The registry as the game client sees it: the game and setup keys under HKLM, and Wine's
-// per-program Windows version.
+// The registry as the game client sees it: the game and setup keys under HKLM, the client's
+// virtualized copy of the game key, and Wine's per-program Windows version.
 #pragma once
 
 #include <windows.h>
@@ -26,13 +26,19 @@ int ValueCount(const char* path);
 RegValue ReadValue(const char* path, const char* name, HKEY root = HKEY_LOCAL_MACHINE,
                    REGSAM view = 0);
 // A REG_DWORD's value; `fallback` when missing or of another type.
-DWORD ReadDword(const char* path, const char* name, DWORD fallback = 0xFFFFFFFFu);
-void WriteDword(const char* path, const char* name, DWORD value);
+DWORD ReadDword(const char* path, const char* name, DWORD fallback = 0xFFFFFFFFu,
+                HKEY root = HKEY_LOCAL_MACHINE);
+void WriteDword(const char* path, const char* name, DWORD value, HKEY root = HKEY_LOCAL_MACHINE);
 
 // True in a 32-bit process on 64-bit Windows.
 bool RunningOn64BitWindows();
+// Where Windows keeps the game key that a 32-bit client without a manifest wrote while its
+// writes were virtualized: under HKEY_CURRENT_USER, the key's real path on this Windows (on
+// 64-bit Windows through WOW6432Node) below Software\Classes\VirtualStore\MACHINE.
+std::string VirtualizedGameKey();
 
-// Removes both keys of the program (and their values); missing keys are no error.
+// Removes both keys of the program and the client's virtualized copy; missing keys are no
+// error.
 void DeleteGameKeys();
 // Wine's AppDefaults "Version" for TessarilSetup.exe ("win7", "win8"); null removes it.
 void SetWineVersion(const wchar_t* version);
