@@ -61,8 +61,8 @@ RegValue ReadValue(const char* path, const char* name, HKEY root, REGSAM view) {
   return value;
 }
 
-DWORD ReadDword(const char* path, const char* name, DWORD fallback, HKEY root) {
-  const RegValue v = ReadValue(path, name, root);
+DWORD ReadDword(const char* path, const char* name, DWORD fallback, HKEY root, REGSAM view) {
+  const RegValue v = ReadValue(path, name, root, view);
   if (!v.found || v.type != REG_DWORD || v.bytes.size() != 4)
     return fallback;
   DWORD d = 0;
@@ -70,9 +70,9 @@ DWORD ReadDword(const char* path, const char* name, DWORD fallback, HKEY root) {
   return d;
 }
 
-void WriteDword(const char* path, const char* name, DWORD value, HKEY root) {
+void WriteDword(const char* path, const char* name, DWORD value, HKEY root, REGSAM view) {
   HKEY key = nullptr;
-  if (RegCreateKeyExA(root, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
+  if (RegCreateKeyExA(root, path, 0, nullptr, 0, KEY_ALL_ACCESS | view, nullptr, &key, nullptr) !=
       ERROR_SUCCESS)
     return;
   RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
@@ -93,9 +93,9 @@ void DeleteGameKeys() {
   DeleteKey(HKEY_LOCAL_MACHINE, kGameKey);
   DeleteKey(HKEY_LOCAL_MACHINE, kSetupKey);
   const std::string copy = VirtualizedGameKey();
-  DeleteKey(HKEY_CURRENT_USER, copy);
+  RegDeleteKeyExA(HKEY_CURRENT_USER, copy.c_str(), kVirtualizedView, 0);
   // The vendor's key of the copy, unless something else lives there.
-  RegDeleteKeyA(HKEY_CURRENT_USER, copy.substr(0, copy.rfind('\\')).c_str());
+  RegDeleteKeyExA(HKEY_CURRENT_USER, copy.substr(0, copy.rfind('\\')).c_str(), kVirtualizedView, 0);
 }
 
 void SetWineVersion(const wchar_t* version) {

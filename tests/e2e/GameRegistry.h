@@ -27,15 +27,19 @@ RegValue ReadValue(const char* path, const char* name, HKEY root = HKEY_LOCAL_MA
                    REGSAM view = 0);
 // A REG_DWORD's value; `fallback` when missing or of another type.
 DWORD ReadDword(const char* path, const char* name, DWORD fallback = 0xFFFFFFFFu,
-                HKEY root = HKEY_LOCAL_MACHINE);
-void WriteDword(const char* path, const char* name, DWORD value, HKEY root = HKEY_LOCAL_MACHINE);
+                HKEY root = HKEY_LOCAL_MACHINE, REGSAM view = 0);
+void WriteDword(const char* path, const char* name, DWORD value, HKEY root = HKEY_LOCAL_MACHINE,
+                REGSAM view = 0);
 
 // True in a 32-bit process on 64-bit Windows.
 bool RunningOn64BitWindows();
 // Where Windows keeps the game key that a 32-bit client without a manifest wrote while its
 // writes were virtualized: under HKEY_CURRENT_USER, the key's real path on this Windows (on
-// 64-bit Windows through WOW6432Node) below Software\Classes\VirtualStore\MACHINE.
+// 64-bit Windows through WOW6432Node) below Software\Classes\VirtualStore\MACHINE. Name it
+// with kVirtualizedView: Wine, unlike Windows, would redirect this process below a key that
+// has a WOW6432Node child.
 std::string VirtualizedGameKey();
+const REGSAM kVirtualizedView = KEY_WOW64_64KEY;
 
 // Removes both keys of the program and the client's virtualized copy; missing keys are no
 // error.

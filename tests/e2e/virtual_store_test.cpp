@@ -31,7 +31,7 @@ TEST_F(E2eVirtualStore, TheClientsCopyOfTheGameKeyIsShownAndSavedWithTheRealKey)
   // sound off, which Windows kept in the client's copy.
   WriteDword(kGameKey, "SOUNDMODE", 1);
   const std::string copy = VirtualizedGameKey();
-  WriteDword(copy.c_str(), "SOUNDMODE", 0, HKEY_CURRENT_USER);
+  WriteDword(copy.c_str(), "SOUNDMODE", 0, HKEY_CURRENT_USER, kVirtualizedView);
 
   SetupWindow* w = OpenSheet();
   ASSERT_NE(nullptr, w);
@@ -41,10 +41,11 @@ TEST_F(E2eVirtualStore, TheClientsCopyOfTheGameKeyIsShownAndSavedWithTheRealKey)
   ASSERT_TRUE(w->OkAndConfirm(true));
   EXPECT_EQ(0u, WaitForEnd());
 
-  EXPECT_EQ(1u, ReadDword(copy.c_str(), "SOUNDMODE", 0xFFFFFFFFu, HKEY_CURRENT_USER));
+  EXPECT_EQ(1u,
+            ReadDword(copy.c_str(), "SOUNDMODE", 0xFFFFFFFFu, HKEY_CURRENT_USER, kVirtualizedView));
   for (const char* name : kGameValues) {
     const RegValue real = ReadValue(kGameKey, name);
-    const RegValue client = ReadValue(copy.c_str(), name, HKEY_CURRENT_USER);
+    const RegValue client = ReadValue(copy.c_str(), name, HKEY_CURRENT_USER, kVirtualizedView);
     EXPECT_TRUE(real.found) << name;
     EXPECT_EQ(real.type, client.type) << name;
     EXPECT_EQ(real.bytes, client.bytes) << name;

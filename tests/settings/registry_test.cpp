@@ -42,17 +42,18 @@ void DeleteKeys() {
   RegDeleteKeyA(HKEY_LOCAL_MACHINE, kVendorPath);
 }
 
-bool KeyExists(const char* path, HKEY root = HKEY_LOCAL_MACHINE) {
+// `view` KEY_WOW64_64KEY names a key by the path it really has, as a 64-bit program does.
+bool KeyExists(const char* path, HKEY root = HKEY_LOCAL_MACHINE, REGSAM view = 0) {
   HKEY key;
-  if (RegOpenKeyExA(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+  if (RegOpenKeyExA(root, path, 0, KEY_READ | view, &key) != ERROR_SUCCESS)
     return false;
   RegCloseKey(key);
   return true;
 }
 
-DWORD ValueCount(const char* path, HKEY root = HKEY_LOCAL_MACHINE) {
+DWORD ValueCount(const char* path, HKEY root = HKEY_LOCAL_MACHINE, REGSAM view = 0) {
   HKEY key;
-  if (RegOpenKeyExA(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+  if (RegOpenKeyExA(root, path, 0, KEY_READ | view, &key) != ERROR_SUCCESS)
     return 0xFFFFFFFF;
   DWORD values = 0;
   RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr,
@@ -63,11 +64,11 @@ DWORD ValueCount(const char* path, HKEY root = HKEY_LOCAL_MACHINE) {
 
 // The stored bytes of a game-key value, and its type; empty with type REG_NONE when missing.
 Bytes Stored(const char* name, DWORD* type = nullptr, HKEY root = HKEY_LOCAL_MACHINE,
-             const char* path = kGameKeyPath) {
+             const char* path = kGameKeyPath, REGSAM view = 0) {
   HKEY key;
   Bytes data(256);
   DWORD size = 0, t = REG_NONE;
-  if (RegOpenKeyExA(root, path, 0, KEY_READ, &key) == ERROR_SUCCESS) {
+  if (RegOpenKeyExA(root, path, 0, KEY_READ | view, &key) == ERROR_SUCCESS) {
     size = DWORD(data.size());
     if (RegQueryValueExA(key, name, nullptr, &t, data.data(), &size) != ERROR_SUCCESS)
       size = 0, t = REG_NONE;
@@ -80,10 +81,10 @@ Bytes Stored(const char* name, DWORD* type = nullptr, HKEY root = HKEY_LOCAL_MAC
 }
 
 void Store(const char* name, DWORD type, const void* data, DWORD size,
-           HKEY root = HKEY_LOCAL_MACHINE, const char* path = kGameKeyPath) {
+           HKEY root = HKEY_LOCAL_MACHINE, const char* path = kGameKeyPath, REGSAM view = 0) {
   HKEY key;
-  ASSERT_EQ(ERROR_SUCCESS,
-            RegCreateKeyExA(root, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr));
+  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(root, path, 0, nullptr, 0, KEY_ALL_ACCESS | view,
+                                           nullptr, &key, nullptr));
   ASSERT_EQ(ERROR_SUCCESS,
             RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size));
   RegCloseKey(key);
@@ -281,7 +282,7 @@ TEST_F(Registry, SavingWritesTheRecordAndAlwaysTheFullNameField) {
   EXPECT_TRUE(SaveRegistry());
   EXPECT_EQ(Text("A provider name", 16), Stored("PROVIDERNAME"));
   // Without a virtualized copy of the key the save makes none.
-  EXPECT_FALSE(KeyExists(VirtualGameKeyPath(), HKEY_CURRENT_USER));
+  EXPECT_FALSE(KeyExists(VirtualGameKeyPath(), HKEY_CURRENT_USER, KEY_WOW64_64KEY));
 }
 
 TEST_F(Registry, SavingReportsAGameKeyThatCannotBeCreated) {
@@ -302,6 +303,8 @@ TEST_F(Registry, SavingReportsAGameKeyThatCannotBeCreated) {
 namespace {
 
 // The client's own copy of the game key, kept where Windows keeps it for a virtualized client.
+// It is named by the path it really has: Wine, unlike Windows, redirects a 32-bit program
+// below any key that has a WOW6432Node child.
 class VirtualCopy : public Registry {
  protected:
   void SetUp() override {
@@ -314,16 +317,19 @@ class VirtualCopy : public Registry {
   }
   static void DeleteCopy() {
     const std::string copy = VirtualGameKeyPath();
-    RegDeleteTreeA(HKEY_CURRENT_USER, copy.c_str());
-    RegDeleteKeyA(HKEY_CURRENT_USER, copy.c_str());
+    RegDeleteKeyExA(HKEY_CURRENT_USER, copy.c_str(), KEY_WOW64_64KEY, 0);
     // The vendor's key too, when nothing else lives under it.
-    RegDeleteKeyA(HKEY_CURRENT_USER, copy.substr(0, copy.rfind('\\')).c_str());
+    RegDeleteKeyExA(HKEY_CURRENT_USER, copy.substr(0, copy.rfind('\\')).c_str(), KEY_WOW64_64KEY,
+                    0);
   }
   static void StoreInCopy(const char* name, DWORD type, const void* data, DWORD size) {
-    Store(name, type, data, size, HKEY_CURRENT_USER, VirtualGameKeyPath());
+    Store(name, type, data, size, HKEY_CURRENT_USER, VirtualGameKeyPath(), KEY_WOW64_64KEY);
   }
   static Bytes InCopy(const char* name, DWORD* type = nullptr) {
-    return Stored(name, type, HKEY_CURRENT_USER, VirtualGameKeyPath());
+    return Stored(name, type, HKEY_CURRENT_USER, VirtualGameKeyPath(), KEY_WOW64_64KEY);
+  }
+  static DWORD ValuesInCopy() {
+    return ValueCount(VirtualGameKeyPath(), HKEY_CURRENT_USER, KEY_WOW64_64KEY);
   }
 };
 
@@ -348,7 +354,7 @@ TEST_F(VirtualCopy, ItsValuesAreReadOverTheGameKeysAndItIsSavedWithIt) {
 
   r->m_nSpeakerType = 2;
   EXPECT_TRUE(SaveRegistry());
-  EXPECT_EQ(8u, ValueCount(VirtualGameKeyPath(), HKEY_CURRENT_USER));
+  EXPECT_EQ(8u, ValuesInCopy());
   for (const char* name : kEightValues) {
     DWORD realType = 0, copyType = 0;
     const Bytes real = Stored(name, &realType);
@@ -366,7 +372,7 @@ TEST_F(VirtualCopy, AFirstRunWritesTheDefaultsToTheGameKeyOnlyAndTakesTheClients
   LoadRegistry();
   EXPECT_EQ(8u, ValueCount(kGameKeyPath));
   EXPECT_EQ(Dword(1), Stored("SOUNDMODE"));
-  EXPECT_EQ(1u, ValueCount(VirtualGameKeyPath(), HKEY_CURRENT_USER));
+  EXPECT_EQ(1u, ValuesInCopy());
   EXPECT_EQ(0, r->m_nSoundMode);
 }
 
@@ -385,8 +391,8 @@ TEST_F(VirtualCopy, ACopyThatCannotBeWrittenFailsTheSaveAndTheGameKeyIsStillWrit
   AddAccessAllowedAce(acl, ACL_REVISION, KEY_READ, everyone);
   SetSecurityDescriptorDacl(&sd, TRUE, acl, FALSE);
   HKEY key;
-  ASSERT_EQ(ERROR_SUCCESS,
-            RegOpenKeyExA(HKEY_CURRENT_USER, VirtualGameKeyPath(), 0, WRITE_DAC, &key));
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, VirtualGameKeyPath(), 0,
+                                         WRITE_DAC | KEY_WOW64_64KEY, &key));
   ASSERT_EQ(ERROR_SUCCESS, RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &sd));
   RegCloseKey(key);
   FreeSid(everyone);
