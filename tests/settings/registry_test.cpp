@@ -333,11 +333,9 @@ class VirtualCopy : public Registry {
   }
 };
 
-const char* const kEightValues[] = {"DEVICENAME",      "GUIDDEVICE",  "GUIDDRIVER",
-                                    "SOUNDMODE",       "SPEAKERTYPE", "DIGITALRATETYPE",
-                                    "DIGITALBITSTYPE", "PROVIDERNAME"};
-
-TEST_F(VirtualCopy, ItsValuesAreReadOverTheGameKeysAndItIsSavedWithIt) {
+// Saving to both keys is shown end to end (E2eVirtualStore); here, what the end to end run
+// does not reach.
+TEST_F(VirtualCopy, EachValueOfTheCopyIsReadOverTheGameKeysAndAMissingOneIsNot) {
   LoadRegistry();
   Store("DEVICENAME", REG_SZ, "Real card", 10);
   const DWORD one = 1, zero = 0;
@@ -350,20 +348,8 @@ TEST_F(VirtualCopy, ItsValuesAreReadOverTheGameKeysAndItIsSavedWithIt) {
   LoadRegistry();
   EXPECT_STREQ("Real card", r->m_szDeviceName);
   EXPECT_TRUE(IsEqualGUID(clients, r->m_guidDevice));
+  EXPECT_TRUE(IsEqualGUID(GUID(), r->m_guidDriver));
   EXPECT_EQ(0, r->m_nSoundMode);
-
-  r->m_nSpeakerType = 2;
-  EXPECT_TRUE(SaveRegistry());
-  EXPECT_EQ(8u, ValuesInCopy());
-  for (const char* name : kEightValues) {
-    DWORD realType = 0, copyType = 0;
-    const Bytes real = Stored(name, &realType);
-    EXPECT_EQ(real, InCopy(name, &copyType)) << name;
-    EXPECT_EQ(realType, copyType) << name;
-  }
-  EXPECT_EQ(Dword(2), InCopy("SPEAKERTYPE"));
-  EXPECT_EQ(GuidBytes(clients), InCopy("GUIDDEVICE"));
-  EXPECT_EQ(Text("Real card", 40), InCopy("DEVICENAME"));
 }
 
 TEST_F(VirtualCopy, AFirstRunWritesTheDefaultsToTheGameKeyOnlyAndTakesTheClientsValues) {
