@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 LUA_DIR = $(BUILD)/deps
 
-.PHONY: all setup build run test bench format clean
+.PHONY: all setup build run test bench dist format clean
 
 all: build
 
@@ -26,6 +26,10 @@ test: build
 
 bench: build
 	@bash tools/run-bench.sh $(BUILD)
+
+# The zip a player downloads, in $(BUILD)/dist: builds only what it holds.
+dist: setup $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target dist
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -20,11 +20,10 @@ END_MESSAGE_MAP()
 
 CSetupApp::CSetupApp() : CWinApp(nullptr) {}
 
-bool CSetupApp::IsClientRunning() {
-  if (!FindWindowA("Tessaril", "Tessaril"))
-    return false;
+bool CSetupApp::ClientWindowExists() { return FindWindowA("Tessaril", "Tessaril") != nullptr; }
+
+void CSetupApp::ShowClientRunningNotice() {
   MessageBoxA(nullptr, g_scriptHost.GetMessage(GetName(kNameAlreadyClient)), "Message", MB_OK);
-  return true;
 }
 
 void CSetupApp::SaveSettings() {
@@ -49,8 +48,10 @@ BOOL CSetupApp::InitInstance() {
   }
   InitNameTable();
   // Nothing may be loaded or written while the game client runs.
-  if (IsClientRunning())
+  if (ClientWindowExists()) {
+    ShowClientRunningNotice();
     return FALSE;
+  }
 
   // An empty device list is no error: the System page then offers nothing.
   EnumerateVideoDevices(AcceptAllDevices);

@@ -14,8 +14,10 @@ class CSetupApp : public CWinApp {
   DECLARE_MESSAGE_MAP()
 
  private:
-  // Runs the client guard; true when the game client's window exists (the notice was shown).
-  static bool IsClientRunning();
+  // True when the game client's window exists: its class and its title are both "Tessaril".
+  static bool ClientWindowExists();
+  // The notice in the client's own words (its message file), with no owner window.
+  static void ShowClientRunningNotice();
   // The three save steps, each independent; one message names whatever was not saved.
   static void SaveSettings();
 };

@@ -15,5 +15,6 @@ endforeach()
 add_library(lua51 STATIC ${_lua_sources})
 target_include_directories(lua51 SYSTEM PUBLIC ${LUA_SOURCE_DIR}/src)
 # Not our code: build it as its authors do, without our warning set.
-target_compile_options(lua51 PRIVATE -O2 -w)
+target_compile_options(lua51 PRIVATE -O2 -w -ffile-prefix-map=${LUA_SOURCE_DIR}/=lua5.1/
+                       ${TESSARIL_NO_BUILD_PATHS})
 target_compile_definitions(lua51 PRIVATE LUA_ANSI)

@@ -12,8 +12,7 @@ HINSTANCE g_hResource = nullptr;
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
 END_MESSAGE_MAP()
 
-CWinApp::CWinApp(const char* appName)
-    : m_hInstance(nullptr), m_pszAppName(appName), m_dwRestartManagerSupportFlags(0), m_szTitle() {
+CWinApp::CWinApp(const char* appName) : m_hInstance(nullptr), m_pszAppName(appName), m_szTitle() {
   g_pApp = this;
 }
 

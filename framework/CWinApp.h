@@ -24,8 +24,6 @@ class CWinApp : public CCmdTarget {
 
   HINSTANCE m_hInstance;
   const char* m_pszAppName;
-  // Restart-manager support: none, as the framework's default.
-  DWORD m_dwRestartManagerSupportFlags;
 
   DECLARE_MESSAGE_MAP()
 

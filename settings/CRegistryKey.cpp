@@ -1,18 +1,36 @@
-// CRegistryKey: the registry calls of the program's two keys, each handle closed once.
+// CRegistryKey: the registry calls of the program's keys, each handle closed once.
 #include "settings/CRegistryKey.h"
 
-CRegistryKey::~CRegistryKey() {
+CRegistryKey::~CRegistryKey() { Close(); }
+
+void CRegistryKey::Close() {
   if (m_key)
     RegCloseKey(m_key);
+  m_key = nullptr;
 }
 
 bool CRegistryKey::Create(const char* path) {
-  return RegCreateKeyExA(HKEY_LOCAL_MACHINE, path, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                         KEY_ALL_ACCESS, nullptr, &m_key, nullptr) == ERROR_SUCCESS;
+  Close();
+  // The platform does not promise what a failed call leaves in its out parameter.
+  HKEY key = nullptr;
+  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                      nullptr, &key, nullptr) != ERROR_SUCCESS)
+    return false;
+  m_key = key;
+  return true;
 }
 
 bool CRegistryKey::OpenForQuery(const char* path) {
-  return RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_QUERY_VALUE, &m_key) == ERROR_SUCCESS;
+  return Open(HKEY_LOCAL_MACHINE, path, KEY_QUERY_VALUE) == ERROR_SUCCESS;
+}
+
+LONG CRegistryKey::Open(HKEY root, const char* path, REGSAM access) {
+  Close();
+  HKEY key = nullptr;
+  const LONG result = RegOpenKeyExA(root, path, 0, access, &key);
+  if (result == ERROR_SUCCESS)
+    m_key = key;
+  return result;
 }
 
 bool CRegistryKey::Query(const char* name, void* buffer, DWORD size) {

@@ -1,4 +1,4 @@
-// CRegistryKey: a key under HKEY_LOCAL_MACHINE, open from a successful opening to destruction.
+// CRegistryKey: a registry key, open from a successful opening to destruction.
 #pragma once
 
 #include <windows.h>
@@ -8,9 +8,14 @@ class CRegistryKey {
   CRegistryKey() : m_key(nullptr) {}
   ~CRegistryKey();
 
-  // Creates the key, or opens it when it exists, with full access.
+  // Each opening first closes a key this object still holds; on failure it holds none.
+  // Creates the key under HKEY_LOCAL_MACHINE, or opens it when it exists, with full access.
   bool Create(const char* path);
+  // Opens the existing key under HKEY_LOCAL_MACHINE to read values.
   bool OpenForQuery(const char* path);
+  // Opens an existing key; the platform's result (ERROR_FILE_NOT_FOUND when it is missing).
+  LONG Open(HKEY root, const char* path, REGSAM access);
+  void Close();
   // Fills the buffer with the value's bytes; the value's type is not looked at. On failure
   // (missing, or larger than the buffer) the buffer's contents are undefined.
   bool Query(const char* name, void* buffer, DWORD size);

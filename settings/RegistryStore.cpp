@@ -10,11 +10,19 @@
 
 const char kGameKeyPath[] = "Software\\Helvane\\Tessaril";
 const char kSetupKeyPath[] = "Software\\Helvane\\OrvelSetup";
+const char kVirtualGameKeyPath[] =
+    "Software\\Classes\\VirtualStore\\MACHINE\\SOFTWARE\\Helvane\\Tessaril";
+const char kVirtualWow64GameKeyPath[] =
+    "Software\\Classes\\VirtualStore\\MACHINE\\SOFTWARE\\WOW6432Node\\Helvane\\Tessaril";
 
 namespace {
 
 static_assert(sizeof(CRegistry::m_szDeviceName) == kDeviceNameValueSize,
               "DEVICENAME carries the whole name field");
+
+// The copy lies at the path the key really has, which names the 32-bit view's node on 64-bit
+// Windows; the 64-bit view reads that path as written on any Windows.
+const REGSAM kVirtualCopyView = KEY_WOW64_64KEY;
 
 // A query fails outright when the value is larger than the buffer, and then leaves the
 // buffer's contents undefined: read into a copy and take it only on success.
@@ -32,25 +40,25 @@ void QueryDeviceName(CRegistryKey& key, char (&field)[kDeviceNameValueSize]) {
     memcpy(field, name, sizeof(name));
 }
 
+void QueryDeviceGroup(CRegistryKey& key, CRegistry& r) {
+  QueryDeviceName(key, r.m_szDeviceName);
+  QueryField(key, "GUIDDEVICE", r.m_guidDevice);
+  QueryField(key, "GUIDDRIVER", r.m_guidDriver);
+}
+
 bool SetDword(CRegistryKey& key, const char* name, int value) {
   const DWORD data = static_cast<DWORD>(value);
   return key.Set(name, REG_DWORD, &data, sizeof(data));
 }
 
-bool SaveDeviceGroup(const CRegistry& r) {
-  CRegistryKey key;
-  if (!key.Create(kGameKeyPath))
-    return false;
+bool SetDeviceGroup(CRegistryKey& key, const CRegistry& r) {
   bool written = key.Set("DEVICENAME", REG_SZ, r.m_szDeviceName, sizeof(r.m_szDeviceName));
   written &= key.Set("GUIDDEVICE", REG_BINARY, &r.m_guidDevice, sizeof(r.m_guidDevice));
   written &= key.Set("GUIDDRIVER", REG_BINARY, &r.m_guidDriver, sizeof(r.m_guidDriver));
   return written;
 }
 
-bool SaveSoundGroup(const CRegistry& r) {
-  CRegistryKey key;
-  if (!key.Create(kGameKeyPath))
-    return false;
+bool SetSoundGroup(CRegistryKey& key, const CRegistry& r) {
   bool written = SetDword(key, "SOUNDMODE", r.m_nSoundMode);
   written &= SetDword(key, "SPEAKERTYPE", r.m_nSpeakerType);
   written &= SetDword(key, "DIGITALRATETYPE", r.m_nDigitalRateType);
@@ -63,7 +71,36 @@ bool SaveSoundGroup(const CRegistry& r) {
   return written;
 }
 
+// The real key, each group through its own opening; both groups are always tried.
+bool SaveGameKey(const CRegistry& r) {
+  CRegistryKey key;
+  const bool devices = key.Create(kGameKeyPath) && SetDeviceGroup(key, r);
+  const bool sound = key.Create(kGameKeyPath) && SetSoundGroup(key, r);
+  return devices && sound;
+}
+
+// The client's virtualized copy, when there is one: false only when it exists and could not
+// take all eight values.
+bool SaveVirtualCopy(const CRegistry& r) {
+  CRegistryKey copy;
+  const LONG opened = copy.Open(HKEY_CURRENT_USER, VirtualGameKeyPath(),
+                                KEY_QUERY_VALUE | KEY_SET_VALUE | kVirtualCopyView);
+  if (opened == ERROR_FILE_NOT_FOUND)
+    return true;
+  if (opened != ERROR_SUCCESS)
+    return false;
+  const bool devices = SetDeviceGroup(copy, r);
+  const bool sound = SetSoundGroup(copy, r);
+  return devices && sound;
+}
+
 }  // namespace
+
+const char* VirtualGameKeyPath() {
+  BOOL wow64 = FALSE;
+  return IsWow64Process(GetCurrentProcess(), &wow64) && wow64 ? kVirtualWow64GameKeyPath
+                                                              : kVirtualGameKeyPath;
+}
 
 void LoadRegistry() {
   CRegistry* r = CRegistry::GetInstance();
@@ -73,33 +110,41 @@ void LoadRegistry() {
     CRegistryKey setup;
     setup.Create(kSetupKeyPath);
   }
+  // The game key is opened three times: once to test for it, then once per value group as
+  // the save writes them, so that an opening that fails leaves only its own group at the
+  // defaults.
   bool exists;
   {
     CRegistryKey game;
     exists = game.OpenForQuery(kGameKeyPath);
   }
   if (!exists) {
-    // First run: the client finds the defaults even if the player cancels.
-    SaveRegistry();
-    return;
-  }
-  {
-    CRegistryKey game;
-    if (game.OpenForQuery(kGameKeyPath)) {
-      QueryDeviceName(game, r->m_szDeviceName);
-      QueryField(game, "GUIDDEVICE", r->m_guidDevice);
-      QueryField(game, "GUIDDRIVER", r->m_guidDriver);
+    // First run: the client finds the defaults even if the player cancels. A virtualized copy
+    // keeps the values the client wrote there; they are read below.
+    SaveGameKey(*r);
+  } else {
+    {
+      CRegistryKey game;
+      if (game.OpenForQuery(kGameKeyPath))
+        QueryDeviceGroup(game, *r);
     }
+    CRegistryKey game;
+    if (game.OpenForQuery(kGameKeyPath))
+      QueryField(game, "SOUNDMODE", r->m_nSoundMode);
   }
-  CRegistryKey game;
-  if (game.OpenForQuery(kGameKeyPath))
-    QueryField(game, "SOUNDMODE", r->m_nSoundMode);
+  // A virtualized client sees each value of its copy in place of the real key's: start from
+  // what the client uses, so that OK does not bring back values it no longer reads.
+  CRegistryKey copy;
+  if (copy.Open(HKEY_CURRENT_USER, VirtualGameKeyPath(), KEY_QUERY_VALUE | kVirtualCopyView) ==
+      ERROR_SUCCESS) {
+    QueryDeviceGroup(copy, *r);
+    QueryField(copy, "SOUNDMODE", r->m_nSoundMode);
+  }
 }
 
 bool SaveRegistry() {
   const CRegistry& r = *CRegistry::GetInstance();
-  // Both groups are always tried: one failing does not keep the other from being written.
-  const bool devices = SaveDeviceGroup(r);
-  const bool sound = SaveSoundGroup(r);
-  return devices && sound;
+  const bool real = SaveGameKey(r);
+  const bool copy = SaveVirtualCopy(r);
+  return real && copy;
 }

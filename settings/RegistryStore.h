@@ -1,14 +1,22 @@
-// The eight values under HKEY_LOCAL_MACHINE\Software\Helvane\Tessaril.
+// The eight values under HKEY_LOCAL_MACHINE\Software\Helvane\Tessaril, and under the game
+// client's virtualized copy of that key where one exists.
 #pragma once
 
-// Resets the record to its defaults, then reads the device identity and sound mode,
-// or writes the defaults when the game key is missing (first run).
+// Resets the record to its defaults, then reads the device identity and sound mode, or writes
+// the defaults when the game key is missing (first run). A virtualized copy's values are read
+// over the real key's, as the client sees them.
 void LoadRegistry();
-// Writes the eight values; false when a group could not be written.
+// Writes the eight values to the game key and to its virtualized copy if there is one; false
+// when a group could not be written to either.
 bool SaveRegistry();
 
 extern const char kGameKeyPath[];   // "Software\Helvane\Tessaril"
 extern const char kSetupKeyPath[];  // "Software\Helvane\OrvelSetup"
+
+// Under HKEY_CURRENT_USER, where Windows keeps the game key that a client without a manifest
+// wrote while its writes under HKEY_LOCAL_MACHINE were virtualized: the key's real path below
+// the user's VirtualStore, through WOW6432Node for a 32-bit client on 64-bit Windows.
+const char* VirtualGameKeyPath();
 
 // Byte sizes of the two text values as the game client reads them.
 const unsigned long kDeviceNameValueSize = 40;

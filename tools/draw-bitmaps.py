@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws the setup pages' background pictures: character artwork on a white ground.
 
-Usage: draw-bitmaps.py OUT_DIR  (writes SystemBack.bmp 573x437 and OptionBack.bmp 514x437)
+Usage: draw-bitmaps.py OUT_DIR  (writes SystemBack.bmp 573x437 and OptionBack.bmp 514x437,
+and the application icon TessarilSetup.ico)
 
 Everything is computed from the shapes below, so the output is the same on every run.
 The artwork keeps clear of the page controls: on the System page it stays left of x 130
@@ -12,6 +13,7 @@ import math
 import os
 import struct
 import sys
+import zlib
 
 PELS_PER_METRE = 11808  # 300 dots per inch
 
@@ -378,11 +380,129 @@ def write_bmp(path, cv):
         f.write(header + info + image)
 
 
+# --- The application icon ----------------------------------------------------------------
+
+
+ICON_SIZES = (16, 24, 32, 48, 256)
+
+
+def rounded_square(cv, x0, y0, x1, y1, r, color, width):
+    """A tile with rounded corners, shaded from its upper left."""
+    cx, cy = (x0 + x1) / 2.0, (y0 + y1) / 2.0
+    hx, hy = (x1 - x0) / 2.0 - r, (y1 - y0) / 2.0 - r
+
+    def sdf(x, y):
+        qx, qy = abs(x - cx) - hx, abs(y - cy) - hy
+        return math.hypot(max(qx, 0.0), max(qy, 0.0)) + min(max(qx, qy), 0.0) - r
+
+    def fill(x, y):
+        return lit(color, 1.0 - 0.45 * (x - x0) / (x1 - x0) - 0.45 * (y - y0) / (y1 - y0))
+
+    cv.paint((x0, y0, x1, y1), sdf, fill, INK, width)
+
+
+def cog(cv, cx, cy, r, teeth, color, width):
+    """A gear wheel: the settings the program changes."""
+    points = []
+    for i in range(teeth * 4):
+        a = 2.0 * math.pi * (i - 0.5) / (teeth * 4)
+        rr = r if (i // 2) % 2 == 0 else r * 0.76
+        points.append((cx + rr * math.cos(a), cy + rr * math.sin(a)))
+    polygon(cv, points, color, width=width)
+
+
+def icon_art(cv, size):
+    """A gold gear on a teal tile, holding a glowing gem; drawn for a size x size square. The
+    small sizes get fewer, bolder parts so that they still read as a gear and a gem."""
+    k = size / 48.0
+    small = size <= 24
+    line = max(0.9, 1.4 * k)
+    rounded_square(cv, 1.5 * k, 1.5 * k, 46.5 * k, 46.5 * k, 9 * k, TUNIC, line)
+    cog(cv, 24 * k, 24 * k, (19 if small else 17) * k, 6 if small else 8, GOLD, line)
+    if not small:
+        ellipse(cv, 24 * k, 24 * k, 9.5 * k, 9.5 * k, TUNIC_DARK, width=line)
+        cv.glow(24 * k, 24 * k, 12 * k, GLOW, 0.5)
+    top, bottom, half = (12, 35, 8.5) if small else (15.5, 32.5, 7)
+    gem = [(24 * k, top * k), ((24 + half) * k, 22 * k), (24 * k, bottom * k),
+           ((24 - half) * k, 22 * k)]
+    polygon(cv, gem, GLOW, width=line)
+    if not small:
+        polygon(cv, [(24 * k, top * k), (27 * k, 22 * k), (24 * k, bottom * k), (21 * k, 22 * k)],
+                mix(GLOW, WHITE, 0.45), outline=None, shade=False)
+
+
+def icon_image(size):
+    """RGBA rows of the icon at one size: drawn on white and on black, the difference is the
+    coverage, so the edges blend into any background."""
+    on_white, on_black = Canvas(size, size), Canvas(size, size)
+    on_black.px = [[0.0, 0.0, 0.0] for _ in range(size * size)]
+    icon_art(on_white, size)
+    icon_art(on_black, size)
+    rows = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            w, b = on_white.pixel(x, y), on_black.pixel(x, y)
+            alpha = 255 - round(sum(w[i] - b[i] for i in range(3)) / 3.0)
+            alpha = int(clamp(alpha, 0, 255))
+            rgb = tuple(int(clamp(round(b[i] * 255.0 / alpha), 0, 255)) if alpha else 0
+                        for i in range(3))
+            row.append(rgb + (alpha,))
+        rows.append(row)
+    return rows
+
+
+def icon_dib(rows):
+    """One icon image as Windows keeps it: a 32-bit bottom-up DIB, then its AND mask."""
+    size = len(rows)
+    pixels = bytearray()
+    for row in reversed(rows):
+        for r, g, b, a in row:
+            pixels += bytes((b, g, r, a))
+    mask_stride = ((size + 31) // 32) * 4
+    mask = bytearray()
+    for row in reversed(rows):
+        bits = bytearray(mask_stride)
+        for x, (_, _, _, a) in enumerate(row):
+            if a == 0:
+                bits[x // 8] |= 0x80 >> (x % 8)
+        mask += bits
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(pixels) + len(mask),
+                         0, 0, 0, 0)
+    return header + pixels + mask
+
+
+def icon_png(rows):
+    """One icon image as PNG, the form Windows takes for 256 x 256."""
+    size = len(rows)
+    raw = b"".join(b"\0" + bytes(c for px in row for c in px) for row in rows)
+
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data +
+                struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def write_ico(path, sizes=ICON_SIZES):
+    """Writes an icon file with one 32-bit image per size."""
+    images = [icon_png(icon_image(s)) if s >= 256 else icon_dib(icon_image(s)) for s in sizes]
+    offset = 6 + 16 * len(sizes)
+    directory = struct.pack("<HHH", 0, 1, len(sizes))
+    for s, image in zip(sizes, images):
+        directory += struct.pack("<BBBBHHII", s % 256, s % 256, 0, 0, 1, 32, len(image), offset)
+        offset += len(image)
+    with open(path, "wb") as f:
+        f.write(directory + b"".join(images))
+
+
 def main():
     out = sys.argv[1]
     os.makedirs(out, exist_ok=True)
     write_bmp(os.path.join(out, "SystemBack.bmp"), system_back())
     write_bmp(os.path.join(out, "OptionBack.bmp"), option_back())
+    write_ico(os.path.join(out, "TessarilSetup.ico"))
 
 
 if __name__ == "__main__":

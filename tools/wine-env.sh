@@ -8,11 +8,18 @@ export TESSARIL_BUILD TESSARIL_SOURCE
 # A profile is one kind of Windows the tests run on: its own prefix, made once per build tree,
 # and its own Xvfb display (captures of two desktops on one screen would see each other).
 #   korean (the default): 32-bit, made under ko_KR, "굴림" replaced by NanumGothic.
+#   win64: 64-bit Windows 10 (wine64 beside wine32), otherwise as korean; a 32-bit program's
+#          HKLM\Software lies under Software\WOW6432Node there, as on a player's Windows.
 export TESSARIL_PROFILE=${TESSARIL_PROFILE:-korean}
 case "$TESSARIL_PROFILE" in
   korean)
     export WINEPREFIX="$TESSARIL_BUILD/wineprefix"
     export WINEARCH=win32
+    TESSARIL_PREFIX_LANG=ko_KR.UTF-8
+    ;;
+  win64)
+    export WINEPREFIX="$TESSARIL_BUILD/wineprefix-win64"
+    export WINEARCH=win64
     TESSARIL_PREFIX_LANG=ko_KR.UTF-8
     ;;
   *)
@@ -32,16 +39,22 @@ tessaril_display_number() {
   echo $((100 + $(printf '%s' "$TESSARIL_BUILD/$TESSARIL_PROFILE" | cksum | cut -d' ' -f1) % 400))
 }
 
-# Starts an Xvfb for this build tree unless DISPLAY names one already.
+# Starts an Xvfb for this build tree and profile unless DISPLAY names one already: the
+# user's own, or this profile's. Another profile's display (inherited from a harness run of
+# the default profile) is not shared.
 tessaril_display() {
-  [ -n "${DISPLAY:-}" ] && return 0
+  [ -n "${DISPLAY:-}" ] && [ "${TESSARIL_DISPLAY_PROFILE:-$TESSARIL_PROFILE}" = "$TESSARIL_PROFILE" ] &&
+    return 0
   local n; n=$(tessaril_display_number)
-  export DISPLAY=":$n"
-  if ! xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; then
-    Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    echo $! >"$TESSARIL_BUILD/xvfb-$TESSARIL_PROFILE.pid"
-    for _ in $(seq 50); do xdpyinfo -display "$DISPLAY" >/dev/null 2>&1 && break; sleep 0.1; done
-  fi
+  export DISPLAY=":$n" TESSARIL_DISPLAY_PROFILE="$TESSARIL_PROFILE"
+  (
+    flock 8
+    if ! xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; then
+      Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 8>&- &
+      echo $! >"$TESSARIL_BUILD/xvfb-$TESSARIL_PROFILE.pid"
+      for _ in $(seq 50); do xdpyinfo -display "$DISPLAY" >/dev/null 2>&1 && break; sleep 0.1; done
+    fi
+  ) 8>"$TESSARIL_BUILD/xvfb-$TESSARIL_PROFILE.lock"
 }
 
 tessaril_reg_import() { # $1: .reg text (UTF-8, without header)
@@ -71,17 +84,26 @@ tessaril_virtual_desktop() { # on|off
 tessaril_profile_init() {
   case "$TESSARIL_PROFILE" in
     korean)
-      tessaril_reg_import '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+      tessaril_korean_fonts
+      ;;
+    win64)
+      tessaril_korean_fonts
+      # A program that lists no supported Windows versions is then told 6.2.
+      wine winecfg -v win10 >/dev/null 2>&1
+      ;;
+  esac
+}
+
+tessaril_korean_fonts() {
+  tessaril_reg_import '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
 "굴림"="NanumGothic"
 "Gulim"="NanumGothic"
 '
-      # As Gulim does on Windows, its stand-in links to Japanese and Chinese faces for the kanji
-      # and hanzi it lacks (the translated pages under a Japanese or Chinese locale).
-      wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
-        /v NanumGothic /t REG_MULTI_SZ /f \
-        /d 'VL-PGothic-Regular.ttf,VL PGothic\0wqy-microhei.ttc,WenQuanYi Micro Hei' >/dev/null 2>&1
-      ;;
-  esac
+  # As Gulim does on Windows, its stand-in links to Japanese and Chinese faces for the kanji
+  # and hanzi it lacks (the translated pages under a Japanese or Chinese locale).
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+    /v NanumGothic /t REG_MULTI_SZ /f \
+    /d 'VL-PGothic-Regular.ttf,VL PGothic\0wqy-microhei.ttc,WenQuanYi Micro Hei' >/dev/null 2>&1
 }
 
 # Creates the profile's prefix once, under a lock so that parallel tests cannot race on it.

@@ -1,20 +1,31 @@
 // Reading and clearing the program's registry keys through the real (Wine) registry.
 #include "GameRegistry.h"
 
+#include <stdlib.h>
+
 namespace e2e {
 
 const char kGameKey[] = "Software\\Helvane\\Tessaril";
 const char kSetupKey[] = "Software\\Helvane\\OrvelSetup";
+const char* const kGameValues[8] = {"DEVICENAME",      "GUIDDEVICE",  "GUIDDRIVER",
+                                    "SOUNDMODE",       "SPEAKERTYPE", "DIGITALRATETYPE",
+                                    "DIGITALBITSTYPE", "PROVIDERNAME"};
 
 namespace {
 
 const wchar_t kAppDefaults[] = L"Software\\Wine\\AppDefaults\\TessarilSetup.exe";
+const char kVirtualStore[] = "Software\\Classes\\VirtualStore\\MACHINE\\SOFTWARE\\";
+
+void DeleteKey(HKEY root, const std::string& path) {
+  RegDeleteTreeA(root, path.c_str());
+  RegDeleteKeyA(root, path.c_str());
+}
 
 }  // namespace
 
-bool KeyExists(const char* path) {
+bool KeyExists(const char* path, HKEY root, REGSAM view) {
   HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+  if (RegOpenKeyExA(root, path, 0, KEY_QUERY_VALUE | view, &key) != ERROR_SUCCESS)
     return false;
   RegCloseKey(key);
   return true;
@@ -31,10 +42,10 @@ int ValueCount(const char* path) {
   return static_cast<int>(count);
 }
 
-RegValue ReadValue(const char* path, const char* name) {
+RegValue ReadValue(const char* path, const char* name, HKEY root, REGSAM view) {
   RegValue value;
   HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+  if (RegOpenKeyExA(root, path, 0, KEY_QUERY_VALUE | view, &key) != ERROR_SUCCESS)
     return value;
   DWORD size = 0;
   if (RegQueryValueExA(key, name, nullptr, &value.type, nullptr, &size) == ERROR_SUCCESS) {
@@ -50,8 +61,8 @@ RegValue ReadValue(const char* path, const char* name) {
   return value;
 }
 
-DWORD ReadDword(const char* path, const char* name, DWORD fallback) {
-  const RegValue v = ReadValue(path, name);
+DWORD ReadDword(const char* path, const char* name, DWORD fallback, HKEY root, REGSAM view) {
+  const RegValue v = ReadValue(path, name, root, view);
   if (!v.found || v.type != REG_DWORD || v.bytes.size() != 4)
     return fallback;
   DWORD d = 0;
@@ -59,20 +70,32 @@ DWORD ReadDword(const char* path, const char* name, DWORD fallback) {
   return d;
 }
 
-void WriteDword(const char* path, const char* name, DWORD value) {
+void WriteDword(const char* path, const char* name, DWORD value, HKEY root, REGSAM view) {
   HKEY key = nullptr;
-  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                      nullptr) != ERROR_SUCCESS)
+  if (RegCreateKeyExA(root, path, 0, nullptr, 0, KEY_ALL_ACCESS | view, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS)
     return;
   RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
   RegCloseKey(key);
 }
 
+bool RunningOn64BitWindows() {
+  BOOL wow64 = FALSE;
+  return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
+}
+
+std::string VirtualizedGameKey() {
+  const std::string below = std::string(kGameKey).substr(sizeof "Software\\" - 1);
+  return std::string(kVirtualStore) + (RunningOn64BitWindows() ? "WOW6432Node\\" : "") + below;
+}
+
 void DeleteGameKeys() {
-  RegDeleteTreeA(HKEY_LOCAL_MACHINE, kGameKey);
-  RegDeleteKeyA(HKEY_LOCAL_MACHINE, kGameKey);
-  RegDeleteTreeA(HKEY_LOCAL_MACHINE, kSetupKey);
-  RegDeleteKeyA(HKEY_LOCAL_MACHINE, kSetupKey);
+  DeleteKey(HKEY_LOCAL_MACHINE, kGameKey);
+  DeleteKey(HKEY_LOCAL_MACHINE, kSetupKey);
+  const std::string copy = VirtualizedGameKey();
+  RegDeleteKeyExA(HKEY_CURRENT_USER, copy.c_str(), kVirtualizedView, 0);
+  // The vendor's key of the copy, unless something else lives there.
+  RegDeleteKeyExA(HKEY_CURRENT_USER, copy.substr(0, copy.rfind('\\')).c_str(), kVirtualizedView, 0);
 }
 
 void SetWineVersion(const wchar_t* version) {
@@ -87,6 +110,22 @@ void SetWineVersion(const wchar_t* version) {
   RegSetValueExW(key, L"Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
                  static_cast<DWORD>((wcslen(version) + 1) * sizeof(wchar_t)));
   RegCloseKey(key);
+}
+
+const wchar_t* SessionWindowsVersion() { return _wgetenv(L"TESSARIL_E2E_WINVER"); }
+
+int ListedModeDepth() {
+  if (const wchar_t* told = SessionWindowsVersion())
+    return wcscmp(told, L"win8") == 0 || wcscmp(told, L"win81") == 0 || wcscmp(told, L"win10") == 0
+               ? 32
+               : 16;
+  // Like the program, this driver lists no supported versions: it is told the same.
+  OSVERSIONINFOA version = {};
+  version.dwOSVersionInfoSize = sizeof version;
+  GetVersionExA(&version);
+  return version.dwMajorVersion > 6 || (version.dwMajorVersion == 6 && version.dwMinorVersion >= 2)
+             ? 32
+             : 16;
 }
 
 }  // namespace e2e

@@ -44,10 +44,12 @@ bool CopyTree(const std::wstring& from, const std::wstring& to) {
 
 }  // namespace
 
-GameSession::GameSession(const std::string& name) : m_pi(), m_versionSet(false) {
+GameSession::GameSession(const std::string& name, const std::wstring& parent)
+    : m_pi(), m_versionSet(false) {
   wchar_t cwd[MAX_PATH] = L"";
   GetCurrentDirectoryW(MAX_PATH, cwd);
-  m_folder = std::wstring(cwd) + L"\\e2e-work\\" + std::wstring(name.begin(), name.end());
+  m_folder = (parent.empty() ? std::wstring(cwd) + L"\\e2e-work" : parent) + L"\\" +
+             std::wstring(name.begin(), name.end());
   std::error_code ec;
   fs::remove_all(m_folder, ec);
   fs::create_directories(m_folder, ec);
@@ -55,13 +57,13 @@ GameSession::GameSession(const std::string& name) : m_pi(), m_versionSet(false) 
   EXPECT_TRUE(CopyFileW(TESSARIL_E2E_EXE, (m_folder + L"\\TessarilSetup.exe").c_str(), FALSE))
       << "the exe was not copied";
   DeleteGameKeys();
-  SetWineVersion(nullptr);
+  SetWineVersion(SessionWindowsVersion());
 }
 
 GameSession::~GameSession() {
   Kill();
   DeleteGameKeys();
-  if (m_versionSet)
+  if (m_versionSet || SessionWindowsVersion())
     SetWineVersion(nullptr);
 }
 

@@ -10,8 +10,9 @@ namespace e2e {
 
 class GameSession {
  public:
-  // Makes "<cwd>\e2e-work\<name>" afresh and clears the program's registry keys.
-  explicit GameSession(const std::string& name);
+  // Makes "<parent>\<name>" afresh (by default the parent is "<cwd>\e2e-work"), clears the
+  // program's registry keys and tells the program the session's Windows version.
+  explicit GameSession(const std::string& name, const std::wstring& parent = std::wstring());
   // Ends the process if it still runs, clears the keys and Wine's version setting again.
   ~GameSession();
 

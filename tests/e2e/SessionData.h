@@ -2,6 +2,7 @@
 #pragma once
 
 #include <map>
+#include <string>
 
 namespace e2e {
 
@@ -40,7 +41,8 @@ const char kClientDefaults[] =
     "}\r\n";
 
 // A first run on 6.1 saved without changes, or after Reset: Wine's desktop lists 640 x 480,
-// 768 x 576, 800 x 600 and then 1024 x 768, the default choice.
+// 768 x 576, 800 x 600 and then 1024 x 768, the default choice. The choice keeps the
+// defaults' 16 bits per pixel, also where 6.2 lists only 32-bit modes.
 const char kDefaultFile[] =
     "OptionInfoList[\"Bgm_Volume\"] = 90\r\n"
     "OptionInfoList[\"Effect_Volume\"] = 70\r\n"
@@ -158,6 +160,18 @@ const char kSecondRunFile[] =
     "CmdOnOffList[\"/hoai\"] = 1\r\n"
     "CmdOnOffList[\"/merai\"] = 0\r\n"
     "CmdOnOffList[\"/lightmap\"] = 1\r\n";
+
+// A file above whose player chose a mode, as a session saves it where the listed modes have
+// `depth` bits: the same sizes and positions are listed at each depth.
+inline std::string WithDepth(const char* file, int depth) {
+  const std::string sixteen = "OptionInfoList[\"BITPERPIXEL\"] = 16\r\n";
+  std::string bytes = file;
+  const size_t at = bytes.find(sixteen);
+  if (at != std::string::npos)
+    bytes.replace(at, sixteen.size(),
+                  "OptionInfoList[\"BITPERPIXEL\"] = " + std::to_string(depth) + "\r\n");
+  return bytes;
+}
 
 // System page control id -> what it shows after Reset with the client defaults above.
 inline std::map<int, int> ResetSystemPage() {

@@ -9,7 +9,8 @@ namespace e2e {
 GameSession& SessionFixture::Game() {
   if (!m_game) {
     const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    m_game.reset(new GameSession(std::string(info->test_suite_name()) + "." + info->name()));
+    m_game.reset(
+        new GameSession(std::string(info->test_suite_name()) + "." + info->name(), m_parent));
   }
   return *m_game;
 }

@@ -15,6 +15,8 @@ class SessionFixture : public ::testing::Test {
  protected:
   // A fresh game folder (the demo data and the exe) under the test's own name.
   GameSession& Game();
+  // Makes the game folder below `parent` instead; before the first Game().
+  void PlaceGameIn(const std::wstring& parent) { m_parent = parent; }
   // Replaces the demo's client defaults with those of SessionData.h.
   void UseTestClientDefaults();
   // Starts the program (again) and waits for its sheet; null when none appeared.
@@ -23,6 +25,7 @@ class SessionFixture : public ::testing::Test {
   DWORD WaitForEnd();
   void TearDown() override;
 
+  std::wstring m_parent;
   std::unique_ptr<GameSession> m_game;
   std::unique_ptr<SetupWindow> m_window;
 };

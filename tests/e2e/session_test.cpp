@@ -44,6 +44,23 @@ int IndexOf(const std::vector<std::wstring>& items, const std::wstring& item) {
   return -1;
 }
 
+// On 64-bit Windows the game client, a 32-bit program, reads the game key through the 32-bit
+// view, as this driver does; a 64-bit program sees the same values under WOW6432Node and no
+// key at the path itself.
+void ExpectTheSameValuesIn64BitView() {
+  if (!RunningOn64BitWindows())
+    return;
+  const char kWowGameKey[] = "Software\\WOW6432Node\\Helvane\\Tessaril";
+  for (const char* name : kGameValues) {
+    const RegValue client = ReadValue(kGameKey, name);
+    const RegValue native = ReadValue(kWowGameKey, name, HKEY_LOCAL_MACHINE, KEY_WOW64_64KEY);
+    EXPECT_TRUE(client.found) << name;
+    EXPECT_EQ(client.type, native.type) << name;
+    EXPECT_EQ(client.bytes, native.bytes) << name;
+  }
+  EXPECT_FALSE(KeyExists(kGameKey, HKEY_LOCAL_MACHINE, KEY_WOW64_64KEY));
+}
+
 // Sessions whose game folder carries the client defaults of SessionData.h.
 class E2eSession : public SessionFixture {
  protected:
@@ -94,6 +111,7 @@ TEST_F(E2eSession, FirstRunThenCancelWritesOnlyTheRegistryDefaults) {
   EXPECT_EQ(std::string("No Provider\0\0\0\0\0", 16), provider.bytes);
   EXPECT_TRUE(KeyExists(kSetupKey));
   EXPECT_EQ(0, ValueCount(kSetupKey));
+  ExpectTheSameValuesIn64BitView();
   // Cancel wrote no file and made no folder.
   EXPECT_FALSE(Game().DirectoryExists(L"savedata"));
   EXPECT_FALSE(Game().FileExists(kOptionFile));
@@ -179,7 +197,7 @@ TEST_F(E2eSession, EveryControlChangedIsSavedExactly) {
   ASSERT_GE(devices.size(), 2u);
   ASSERT_TRUE(w->Choose(device, 1));
   HWND mode = w->SystemControl(IDC_MODE);
-  ASSERT_EQ(L"800 x 600 x 16", ComboItems(mode).at(2));
+  ASSERT_EQ(L"800 x 600 x " + std::to_wstring(ListedModeDepth()), ComboItems(mode).at(2));
   ASSERT_TRUE(w->Choose(mode, 2));
   ASSERT_TRUE(w->Toggle(w->SystemControl(IDC_FULLSCREEN)));
   ASSERT_TRUE(w->Toggle(w->SystemControl(IDC_MOUSE_EXCLUSIVE)));
@@ -212,7 +230,7 @@ TEST_F(E2eSession, EveryControlChangedIsSavedExactly) {
   SaveAndEnd(w);
 
   EXPECT_TRUE(Game().DirectoryExists(L"savedata"));
-  EXPECT_EQ(kEveryControlFile, OptionFile());
+  EXPECT_EQ(WithDepth(kEveryControlFile, ListedModeDepth()), OptionFile());
   EXPECT_EQ(ToAnsi(devices[1]), TextPart(ReadValue(kGameKey, "DEVICENAME")));
   EXPECT_EQ(40u, ReadValue(kGameKey, "DEVICENAME").bytes.size());
   const RegValue chosenDevice = ReadValue(kGameKey, "GUIDDEVICE");
@@ -223,6 +241,7 @@ TEST_F(E2eSession, EveryControlChangedIsSavedExactly) {
   EXPECT_EQ(0u, ReadDword(kGameKey, "DIGITALRATETYPE"));
   EXPECT_EQ(0u, ReadDword(kGameKey, "DIGITALBITSTYPE"));
   EXPECT_EQ(std::string("No Provider\0\0\0\0\0", 16), ReadValue(kGameKey, "PROVIDERNAME").bytes);
+  ExpectTheSameValuesIn64BitView();
 }
 
 TEST_F(E2eSession, DecliningTheConfirmationSavesNothing) {

@@ -9,6 +9,7 @@
 #include "display/CFakeDirectDraw.h"
 #include "display/VideoDevices.h"
 #include "settings/CRegistry.h"
+#include "settings/CRegistryKey.h"
 #include "settings/NameTable.h"
 #include "settings/RegistryStore.h"
 
@@ -41,17 +42,18 @@ void DeleteKeys() {
   RegDeleteKeyA(HKEY_LOCAL_MACHINE, kVendorPath);
 }
 
-bool KeyExists(const char* path) {
+// `view` KEY_WOW64_64KEY names a key by the path it really has, as a 64-bit program does.
+bool KeyExists(const char* path, HKEY root = HKEY_LOCAL_MACHINE, REGSAM view = 0) {
   HKEY key;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+  if (RegOpenKeyExA(root, path, 0, KEY_READ | view, &key) != ERROR_SUCCESS)
     return false;
   RegCloseKey(key);
   return true;
 }
 
-DWORD ValueCount(const char* path) {
+DWORD ValueCount(const char* path, HKEY root = HKEY_LOCAL_MACHINE, REGSAM view = 0) {
   HKEY key;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+  if (RegOpenKeyExA(root, path, 0, KEY_READ | view, &key) != ERROR_SUCCESS)
     return 0xFFFFFFFF;
   DWORD values = 0;
   RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr,
@@ -61,26 +63,28 @@ DWORD ValueCount(const char* path) {
 }
 
 // The stored bytes of a game-key value, and its type; empty with type REG_NONE when missing.
-Bytes Stored(const char* name, DWORD* type = nullptr) {
+Bytes Stored(const char* name, DWORD* type = nullptr, HKEY root = HKEY_LOCAL_MACHINE,
+             const char* path = kGameKeyPath, REGSAM view = 0) {
   HKEY key;
   Bytes data(256);
-  DWORD size = DWORD(data.size()), t = REG_NONE;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kGameKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
-    size = 0;
-  else if (RegQueryValueExA(key, name, nullptr, &t, data.data(), &size) != ERROR_SUCCESS)
-    size = 0, t = REG_NONE;
-  if (size || t != REG_NONE)
+  DWORD size = 0, t = REG_NONE;
+  if (RegOpenKeyExA(root, path, 0, KEY_READ | view, &key) == ERROR_SUCCESS) {
+    size = DWORD(data.size());
+    if (RegQueryValueExA(key, name, nullptr, &t, data.data(), &size) != ERROR_SUCCESS)
+      size = 0, t = REG_NONE;
     RegCloseKey(key);
+  }
   data.resize(size);
   if (type)
     *type = t;
   return data;
 }
 
-void Store(const char* name, DWORD type, const void* data, DWORD size) {
+void Store(const char* name, DWORD type, const void* data, DWORD size,
+           HKEY root = HKEY_LOCAL_MACHINE, const char* path = kGameKeyPath, REGSAM view = 0) {
   HKEY key;
-  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, kGameKeyPath, 0, nullptr, 0,
-                                           KEY_ALL_ACCESS, nullptr, &key, nullptr));
+  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(root, path, 0, nullptr, 0, KEY_ALL_ACCESS | view,
+                                           nullptr, &key, nullptr));
   ASSERT_EQ(ERROR_SUCCESS,
             RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size));
   RegCloseKey(key);
@@ -91,6 +95,50 @@ void CreateEmptyGameKey() {
   ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, kGameKeyPath, 0, nullptr, 0,
                                            KEY_ALL_ACCESS, nullptr, &key, nullptr));
   RegCloseKey(key);
+}
+
+// The handles this process holds, as the system's handle list gives them (Wine's
+// GetProcessHandleCount answers 0).
+DWORD OpenHandles() {
+  struct Entry {
+    ULONG ownerPid;
+    BYTE objectType, flags;
+    USHORT value;
+    void* object;
+    ACCESS_MASK access;
+  };
+  typedef LONG(WINAPI * Query)(int, void*, ULONG, ULONG*);
+  const Query query = reinterpret_cast<Query>(reinterpret_cast<void (*)()>(
+      GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+  std::vector<BYTE> buffer(1 << 16);
+  ULONG needed = 0;
+  const int kSystemHandleInformation = 16;
+  while (query(kSystemHandleInformation, buffer.data(), ULONG(buffer.size()), &needed) < 0)
+    buffer.resize(buffer.size() * 2);
+  const ULONG count = *reinterpret_cast<ULONG*>(buffer.data());
+  const Entry* entries = reinterpret_cast<const Entry*>(buffer.data() + sizeof(void*));
+  DWORD own = 0;
+  for (ULONG i = 0; i < count; ++i) own += entries[i].ownerPid == GetCurrentProcessId();
+  return own;
+}
+
+TEST(RegistryKey, OpeningAgainLetsGoOfTheKeyHeldAndAFailedOpeningHoldsNone) {
+  CreateEmptyGameKey();
+  const DWORD before = OpenHandles();
+  {
+    CRegistryKey key;
+    for (int i = 0; i < 3; ++i) {
+      ASSERT_TRUE(key.Create(kGameKeyPath));
+      ASSERT_TRUE(key.OpenForQuery(kGameKeyPath));
+    }
+    EXPECT_EQ(before + 1, OpenHandles());
+    EXPECT_FALSE(key.OpenForQuery("Software\\Helvane\\Missing"));
+    EXPECT_EQ(before, OpenHandles());
+    DWORD value = 0;
+    EXPECT_FALSE(key.Query("SOUNDMODE", &value, sizeof(value)));
+  }
+  EXPECT_EQ(before, OpenHandles());
+  DeleteKeys();
 }
 
 // A record over one scripted hardware device, with the program's keys absent before and after.
@@ -233,6 +281,8 @@ TEST_F(Registry, SavingWritesTheRecordAndAlwaysTheFullNameField) {
   r->m_pszProviderName = "A provider name of thirty bytes";
   EXPECT_TRUE(SaveRegistry());
   EXPECT_EQ(Text("A provider name", 16), Stored("PROVIDERNAME"));
+  // Without a virtualized copy of the key the save makes none.
+  EXPECT_FALSE(KeyExists(VirtualGameKeyPath(), HKEY_CURRENT_USER, KEY_WOW64_64KEY));
 }
 
 TEST_F(Registry, SavingReportsAGameKeyThatCannotBeCreated) {
@@ -246,6 +296,98 @@ TEST_F(Registry, SavingReportsAGameKeyThatCannotBeCreated) {
   EXPECT_FALSE(KeyExists(kGameKeyPath));
   EXPECT_FALSE(SaveRegistry());
   EXPECT_STREQ("Direct3D HAL", r->m_szDeviceName);
+}
+
+}  // namespace
+
+namespace {
+
+// The client's own copy of the game key, kept where Windows keeps it for a virtualized client.
+// It is named by the path it really has: Wine, unlike Windows, redirects a 32-bit program
+// below any key that has a WOW6432Node child.
+class VirtualCopy : public Registry {
+ protected:
+  void SetUp() override {
+    DeleteCopy();
+    Registry::SetUp();
+  }
+  void TearDown() override {
+    Registry::TearDown();
+    DeleteCopy();
+  }
+  static void DeleteCopy() {
+    const std::string copy = VirtualGameKeyPath();
+    RegDeleteKeyExA(HKEY_CURRENT_USER, copy.c_str(), KEY_WOW64_64KEY, 0);
+    // The vendor's key too, when nothing else lives under it.
+    RegDeleteKeyExA(HKEY_CURRENT_USER, copy.substr(0, copy.rfind('\\')).c_str(), KEY_WOW64_64KEY,
+                    0);
+  }
+  static void StoreInCopy(const char* name, DWORD type, const void* data, DWORD size) {
+    Store(name, type, data, size, HKEY_CURRENT_USER, VirtualGameKeyPath(), KEY_WOW64_64KEY);
+  }
+  static Bytes InCopy(const char* name, DWORD* type = nullptr) {
+    return Stored(name, type, HKEY_CURRENT_USER, VirtualGameKeyPath(), KEY_WOW64_64KEY);
+  }
+  static DWORD ValuesInCopy() {
+    return ValueCount(VirtualGameKeyPath(), HKEY_CURRENT_USER, KEY_WOW64_64KEY);
+  }
+};
+
+// Saving to both keys is shown end to end (E2eVirtualStore); here, what the end to end run
+// does not reach.
+TEST_F(VirtualCopy, EachValueOfTheCopyIsReadOverTheGameKeysAndAMissingOneIsNot) {
+  LoadRegistry();
+  Store("DEVICENAME", REG_SZ, "Real card", 10);
+  const DWORD one = 1, zero = 0;
+  Store("SOUNDMODE", REG_DWORD, &one, sizeof(one));
+  // The client wrote only these two while virtualized: it sees the real device name.
+  const GUID clients = TaggedGuid(0x77);
+  StoreInCopy("GUIDDEVICE", REG_BINARY, &clients, sizeof(clients));
+  StoreInCopy("SOUNDMODE", REG_DWORD, &zero, sizeof(zero));
+
+  LoadRegistry();
+  EXPECT_STREQ("Real card", r->m_szDeviceName);
+  EXPECT_TRUE(IsEqualGUID(clients, r->m_guidDevice));
+  EXPECT_TRUE(IsEqualGUID(GUID(), r->m_guidDriver));
+  EXPECT_EQ(0, r->m_nSoundMode);
+}
+
+TEST_F(VirtualCopy, AFirstRunWritesTheDefaultsToTheGameKeyOnlyAndTakesTheClientsValues) {
+  const DWORD zero = 0;
+  StoreInCopy("SOUNDMODE", REG_DWORD, &zero, sizeof(zero));
+  LoadRegistry();
+  EXPECT_EQ(8u, ValueCount(kGameKeyPath));
+  EXPECT_EQ(Dword(1), Stored("SOUNDMODE"));
+  EXPECT_EQ(1u, ValuesInCopy());
+  EXPECT_EQ(0, r->m_nSoundMode);
+}
+
+TEST_F(VirtualCopy, ACopyThatCannotBeWrittenFailsTheSaveAndTheGameKeyIsStillWritten) {
+  const DWORD zero = 0;
+  StoreInCopy("SOUNDMODE", REG_DWORD, &zero, sizeof(zero));
+  // Everyone may read the copy, nobody may write it.
+  SECURITY_DESCRIPTOR sd;
+  InitializeSecurityDescriptor(&sd, SECURITY_DESCRIPTOR_REVISION);
+  BYTE aclBytes[256];
+  ACL* acl = reinterpret_cast<ACL*>(aclBytes);
+  InitializeAcl(acl, sizeof(aclBytes), ACL_REVISION);
+  SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+  PSID everyone = nullptr;
+  AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
+  AddAccessAllowedAce(acl, ACL_REVISION, KEY_READ, everyone);
+  SetSecurityDescriptorDacl(&sd, TRUE, acl, FALSE);
+  HKEY key;
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, VirtualGameKeyPath(), 0,
+                                         WRITE_DAC | KEY_WOW64_64KEY, &key));
+  ASSERT_EQ(ERROR_SUCCESS, RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &sd));
+  RegCloseKey(key);
+  FreeSid(everyone);
+
+  LoadRegistry();
+  r->m_nSoundMode = 1;
+  EXPECT_FALSE(SaveRegistry());
+  EXPECT_EQ(Dword(1), Stored("SOUNDMODE"));
+  EXPECT_EQ(Dword(0), InCopy("SOUNDMODE"));
 }
 
 }  // namespace
