@@ -12,5 +12,4 @@ class CBitmap : public CGdiObject {
   }
   // Fills the 24-byte BITMAP record; returns the bytes stored (0 without a bitmap).
   int GetBitmap(BITMAP* info) const { return ::GetObjectA(m_hObject, sizeof(BITMAP), info); }
-  operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
 };

@@ -1,7 +1,7 @@
 // CSetupCMD: the Option page's 21 switches.
 #include "ui/CSetupCMD.h"
 
-#include "framework/CDCHandle.h"
+#include "framework/CDC.h"
 #include "settings/NameTable.h"
 #include "ui/resource.h"
 

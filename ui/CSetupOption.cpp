@@ -5,7 +5,7 @@
 #include <string.h>
 
 #include "display/VideoDevices.h"
-#include "framework/CDCHandle.h"
+#include "framework/CDC.h"
 #include "script/CScriptHost.h"
 #include "settings/CRegistry.h"
 #include "settings/NameTable.h"

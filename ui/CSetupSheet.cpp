@@ -1,7 +1,7 @@
 // CSetupSheet: the button row and Reset.
 #include "ui/CSetupSheet.h"
 
-#include "framework/CDCHandle.h"
+#include "framework/CDC.h"
 #include "settings/CRegistry.h"
 #include "ui/CSkinPage.h"
 #include "ui/resource.h"

@@ -51,6 +51,6 @@ void CSkinPage::OnPaint() {
   CPaintDC dc(m_hWnd);
   CMemoryDC memory(dc);
   if (m_bmpBack.GetSafeHandle())
-    memory.SelectObject(m_bmpBack);
+    memory.SelectObject(m_bmpBack.GetSafeHandle());
   dc.BitBlt(m_nBackX, 0, m_nBackWidth, m_nBackHeight, memory, 0, 0, SRCCOPY);
 }

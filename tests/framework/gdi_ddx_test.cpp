@@ -5,6 +5,8 @@
 #include "framework/CButton.h"
 #include "framework/CDataExchange.h"
 #include "framework/CDialog.h"
+#include "framework/CMemoryDC.h"
+#include "framework/CPaintDC.h"
 #include "framework/CPropertyPage.h"
 #include "framework/CPropertySheet.h"
 
@@ -35,6 +37,64 @@ TEST(GdiObject, AttachingAnotherHandleDeletesTheFirst) {
   brush.CreateSolidBrush(RGB(9, 9, 9));
   EXPECT_EQ(0u, GetObjectType(first));
   EXPECT_EQ(static_cast<DWORD>(OBJ_BRUSH), GetObjectType(brush.GetSafeHandle()));
+}
+
+// An owned memory context is deleted on exit, and what it had selected is free again.
+TEST(DeviceContext, AMemoryContextIsDeletedAndLetsGoOfItsBitmaps) {
+  HBITMAP first = CreateBitmap(4, 4, 1, 32, nullptr);
+  HBITMAP second = CreateBitmap(4, 4, 1, 32, nullptr);
+  HDC handle = nullptr;
+  {
+    CMemoryDC memory(nullptr);
+    handle = memory;
+    const HGDIOBJ original = GetCurrentObject(memory, OBJ_BITMAP);
+    EXPECT_EQ(original, memory.SelectObject(first));
+    EXPECT_EQ(first, memory.SelectObject(second));
+  }
+  EXPECT_EQ(0u, GetObjectType(handle));
+  HDC other = CreateCompatibleDC(nullptr);
+  EXPECT_NE(nullptr, SelectObject(other, second));
+  EXPECT_NE(nullptr, SelectObject(other, first));
+  DeleteDC(other);
+  EXPECT_TRUE(DeleteObject(first));
+  EXPECT_TRUE(DeleteObject(second));
+}
+
+HGDIOBJ g_paintFonts[2];
+
+LRESULT CALLBACK PaintWithFonts(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_PAINT)
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+  CPaintDC dc(hwnd);
+  for (HGDIOBJ font : g_paintFonts) dc.SelectObject(font);
+  return 0;
+}
+
+// A window of its own context keeps that context's state from paint to paint, so what one
+// paint selected shows whether it was put back before painting ended.
+TEST(DeviceContext, APaintEndsWithTheContextsOriginalFontSelectedAgain) {
+  WNDCLASSW wc = {};
+  wc.style = CS_OWNDC;
+  wc.lpfnWndProc = &PaintWithFonts;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"TessarilOwnDcTest";
+  ASSERT_TRUE(RegisterClassW(&wc));
+  HWND window = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 40, 40, nullptr, nullptr,
+                                wc.hInstance, nullptr);
+  ASSERT_NE(nullptr, window);
+  HDC own = GetDC(window);
+  const HGDIOBJ original = GetCurrentObject(own, OBJ_FONT);
+  ReleaseDC(window, own);
+  g_paintFonts[0] =
+      CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
+  g_paintFonts[1] = GetStockObject(ANSI_FIXED_FONT);
+  SendMessageW(window, WM_PAINT, 0, 0);
+  own = GetDC(window);
+  EXPECT_EQ(original, GetCurrentObject(own, OBJ_FONT));
+  ReleaseDC(window, own);
+  DestroyWindow(window);
+  UnregisterClassW(wc.lpszClassName, wc.hInstance);
+  EXPECT_TRUE(DeleteObject(g_paintFonts[0]));  // no longer selected anywhere
 }
 
 // A parent window with two buttons stands in for a dialog made from a template.
