@@ -14,20 +14,6 @@
 
 namespace {
 CRegistry& Settings() { return *CRegistry::GetInstance(); }
-
-// The hardware device at a position of the device list, or null.
-const VideoDeviceEntry* FindHardwareDevice(int position) {
-  const VideoDeviceEntry* devices = GetVideoDevices();
-  int count = 0;
-  for (DWORD i = 0; i < GetVideoDeviceCount(); ++i) {
-    if (!devices[i].hardware)
-      continue;
-    if (count == position)
-      return &devices[i];
-    ++count;
-  }
-  return nullptr;
-}
 }  // namespace
 
 IMPLEMENT_DYNCREATE(CSetupOption, CSkinPage)
@@ -91,10 +77,8 @@ void CSetupOption::InitControls() {
 
 void CSetupOption::FillDeviceList() {
   m_cmbDevice.ResetContent();
-  const VideoDeviceEntry* devices = GetVideoDevices();
-  for (DWORD i = 0; i < GetVideoDeviceCount(); ++i)
-    if (devices[i].hardware)
-      m_cmbDevice.AddString(devices[i].description);
+  for (int i = 0; const VideoDeviceEntry* device = FindHardwareDevice(i); ++i)
+    m_cmbDevice.AddString(device->description);
   m_cmbDevice.SetCurSel(Settings().m_nDeviceIndex);
 }
 
@@ -124,7 +108,7 @@ void CSetupOption::FillModeList() {
   }
   // First run: no resolution chosen yet, so offer 1024 x 768 (the depth stays as it is).
   if (r.m_nWidth == 0 && r.m_nHeight == 0) {
-    const int choice = FindDefaultMode(g_listedModes, listed);
+    const int choice = FindFirstRunMode(g_listedModes, listed);
     if (choice >= 0) {
       r.m_nModeIndex = choice;
       r.m_nWidth = 1024;
