@@ -43,8 +43,3 @@ class CWnd : public CCmdTarget {
   bool CallHandler(const MessageMapEntry* entry, UINT message, WPARAM wParam, LPARAM lParam,
                    LRESULT* result);
 };
-
-// True for every WM_CTLCOLORxxx message.
-inline bool IsCtlColorMessage(UINT message) {
-  return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
-}

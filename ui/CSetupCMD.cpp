@@ -1,7 +1,6 @@
 // CSetupCMD: the Option page's 21 switches.
 #include "ui/CSetupCMD.h"
 
-#include "framework/CDC.h"
 #include "settings/NameTable.h"
 #include "ui/resource.h"
 
@@ -52,8 +51,13 @@ ON_WM_PAINT()
 ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
-// The picture's artwork stands at its left, 25 pixels in from the page's edge.
-CSetupCMD::CSetupCMD() : CSkinPage(IDD_OPTION_PAGE, IDB_OPTION_BACK, 25) {}
+namespace {
+// The picture's artwork stands at its left, 25 pixels in from the page's edge; the boxes'
+// texts are drawn straight onto the white.
+const SkinLook kOptionLook = {IDB_OPTION_BACK, 25, true};
+}  // namespace
+
+CSetupCMD::CSetupCMD() : CSkinPage(IDD_OPTION_PAGE, kOptionLook) {}
 
 CButton& CSetupCMD::SwitchBox(int i) { return this->*kSwitchBoxes[i]; }
 
@@ -89,13 +93,6 @@ void CSetupCMD::InitControls() {
 
 void CSetupCMD::InitToolTips() {
   CreateToolTips(kSwitchBoxIds, kCmdSwitchCount, kNameFirstSwitchTip);
-}
-
-HBRUSH CSetupCMD::OnCtlColor(HDC dc, HWND, UINT) {
-  CDCHandle context(dc);
-  context.SetTextColor(RGB(0, 0, 0));
-  context.SetBkMode(TRANSPARENT);
-  return m_brushBack;
 }
 
 void CSetupCMD::StoreSwitch(int i) {

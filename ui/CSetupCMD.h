@@ -43,7 +43,6 @@ class CSetupCMD : public CSkinPage {
  protected:
   void DoDataExchange(CDataExchange* dx) override;
   void InitToolTips() override;
-  HBRUSH OnCtlColor(HDC dc, HWND control, UINT type);
 
   // Stores the box's new state (0 or 1) as switch i.
   void StoreSwitch(int i);

@@ -5,7 +5,6 @@
 #include <string.h>
 
 #include "display/VideoDevices.h"
-#include "framework/CDC.h"
 #include "script/CScriptHost.h"
 #include "settings/CRegistry.h"
 #include "settings/NameTable.h"
@@ -35,11 +34,12 @@ ON_WM_PAINT()
 ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
+namespace {
+const SkinLook kSystemLook = {IDB_SYSTEM_BACK, 0, false};
+}  // namespace
+
 CSetupOption::CSetupOption()
-    : CSkinPage(IDD_SYSTEM_PAGE, IDB_SYSTEM_BACK, 0),
-      m_osVersion(),
-      m_dwOSMajor(0),
-      m_dwOSMinor(0) {}
+    : CSkinPage(IDD_SYSTEM_PAGE, kSystemLook), m_osVersion(), m_dwOSMajor(0), m_dwOSMinor(0) {}
 
 void CSetupOption::DoDataExchange(CDataExchange* dx) {
   CSkinPage::DoDataExchange(dx);
@@ -209,11 +209,4 @@ void CSetupOption::OnModeChanged() {
   r.m_nBitPerPixel = g_listedModes[selection].bitsPerPixel;
   r.m_nWidth = g_listedModes[selection].width;
   r.m_nHeight = g_listedModes[selection].height;
-}
-
-HBRUSH CSetupOption::OnCtlColor(HDC dc, HWND, UINT) {
-  CDCHandle context(dc);
-  context.SetTextColor(RGB(0, 0, 0));
-  context.SetBkColor(RGB(255, 255, 255));
-  return m_brushBack;
 }

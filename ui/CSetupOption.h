@@ -67,5 +67,4 @@ class CSetupOption : public CSkinPage {
   void OnHScroll(UINT code, UINT position, HWND bar);
   void OnDeviceChanged();
   void OnModeChanged();
-  HBRUSH OnCtlColor(HDC dc, HWND control, UINT type);
 };

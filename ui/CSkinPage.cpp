@@ -1,6 +1,7 @@
 // CSkinPage: the pages' background, tooltips and initialisation.
 #include "ui/CSkinPage.h"
 
+#include "framework/CDC.h"
 #include "framework/CMemoryDC.h"
 #include "framework/CPaintDC.h"
 #include "framework/CWinApp.h"
@@ -9,19 +10,18 @@
 
 IMPLEMENT_DYNAMIC(CSkinPage, CPropertyPage)
 
-CSkinPage::CSkinPage(UINT templateId, UINT bitmapId, int backX)
+CSkinPage::CSkinPage(UINT templateId, const SkinLook& look)
     : CPropertyPage(templateId),
       m_nBackWidth(0),
       m_nBackHeight(0),
       m_bInitialized(false),
-      m_nBitmapId(bitmapId),
-      m_nBackX(backX) {
+      m_look(look) {
   m_brushBack.CreateSolidBrush(RGB(255, 255, 255));
 }
 
 BOOL CSkinPage::OnInitDialog() {
   CPropertyPage::OnInitDialog();
-  if (m_bmpBack.LoadBitmap(AfxGetResourceHandle(), m_nBitmapId)) {
+  if (m_bmpBack.LoadBitmap(AfxGetResourceHandle(), m_look.bitmapId)) {
     BITMAP info = {};
     m_bmpBack.GetBitmap(&info);
     m_nBackWidth = info.bmWidth;
@@ -52,5 +52,15 @@ void CSkinPage::OnPaint() {
   CMemoryDC memory(dc);
   if (m_bmpBack.GetSafeHandle())
     memory.SelectObject(m_bmpBack.GetSafeHandle());
-  dc.BitBlt(m_nBackX, 0, m_nBackWidth, m_nBackHeight, memory, 0, 0, SRCCOPY);
+  dc.BitBlt(m_look.backX, 0, m_nBackWidth, m_nBackHeight, memory, 0, 0, SRCCOPY);
+}
+
+HBRUSH CSkinPage::OnCtlColor(HDC dc, HWND, UINT) {
+  CDCHandle context(dc);
+  context.SetTextColor(RGB(0, 0, 0));
+  if (m_look.transparentText)
+    context.SetBkMode(TRANSPARENT);
+  else
+    context.SetBkColor(RGB(255, 255, 255));
+  return m_brushBack;
 }

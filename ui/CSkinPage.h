@@ -7,6 +7,13 @@
 #include "framework/CPropertyPage.h"
 #include "framework/CToolTipCtrl.h"
 
+// What sets the two pages' skins apart.
+struct SkinLook {
+  UINT bitmapId;
+  int backX;             // where the picture's left edge stands in the page
+  bool transparentText;  // control texts drawn straight on the background, not on white
+};
+
 class CSkinPage : public CPropertyPage {
   DECLARE_DYNAMIC(CSkinPage)
 
@@ -27,8 +34,7 @@ class CSkinPage : public CPropertyPage {
   bool m_bInitialized;
 
  protected:
-  // backX: where the picture's left edge stands in the page.
-  CSkinPage(UINT templateId, UINT bitmapId, int backX);
+  CSkinPage(UINT templateId, const SkinLook& look);
 
   // Binds the controls, loads the picture, sets the controls and their tooltips.
   BOOL OnInitDialog() override;
@@ -37,8 +43,9 @@ class CSkinPage : public CPropertyPage {
   // name-table entries firstKey, firstKey + 1, ... in the order of the ids.
   void CreateToolTips(const UINT* ids, int count, int firstKey);
   void OnPaint();
+  // Every control-colour request, whoever asks: black text, and the white brush behind it.
+  HBRUSH OnCtlColor(HDC dc, HWND control, UINT type);
 
  private:
-  UINT m_nBitmapId;
-  int m_nBackX;
+  const SkinLook& m_look;
 };

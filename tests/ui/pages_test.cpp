@@ -229,6 +229,47 @@ TEST_F(OptionPage, ShowsTheSwitchesAndAClickFlipsOnlyItsOwn) {
          w.Press(PSBTN_CANCEL)});
 }
 
+// What a page answers a control-colour request, read off the context it was given.
+struct ColourAnswer {
+  HBRUSH brush;
+  COLORREF text;
+  COLORREF back;
+  int mode;
+};
+
+ColourAnswer AskColours(CSkinPage& page, UINT message, HWND control) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  SetTextColor(dc, RGB(1, 2, 3));
+  SetBkColor(dc, RGB(4, 5, 6));
+  SetBkMode(dc, OPAQUE);
+  const LRESULT brush = SendMessageW(page.m_hWnd, message, reinterpret_cast<WPARAM>(dc),
+                                     reinterpret_cast<LPARAM>(control));
+  const ColourAnswer answer = {reinterpret_cast<HBRUSH>(brush), GetTextColor(dc), GetBkColor(dc),
+                               GetBkMode(dc)};
+  DeleteDC(dc);
+  return answer;
+}
+
+// Black text on the white brush for the page and every control; the System page's texts
+// stand on white, the Option page's straight on the picture.
+TEST_F(SystemPage, BothPagesColourEveryControlBlackOnTheWhiteBrush) {
+  SetupWindow w;
+  w.Run({w.ShowTab(1), SetupWindow::Do([&] {
+           for (CSkinPage* page :
+                {static_cast<CSkinPage*>(&w.systemPage), static_cast<CSkinPage*>(&w.optionPage)}) {
+             const bool option = page == &w.optionPage;
+             for (UINT message : {WM_CTLCOLORDLG, WM_CTLCOLORSTATIC, WM_CTLCOLORBTN}) {
+               const ColourAnswer a = AskColours(*page, message, GetWindow(page->m_hWnd, GW_CHILD));
+               EXPECT_EQ(page->m_brushBack.GetSafeHandle(), a.brush) << option << message;
+               EXPECT_EQ(RGB(0, 0, 0), a.text);
+               EXPECT_EQ(option ? TRANSPARENT : OPAQUE, a.mode) << option;
+               EXPECT_EQ(option ? RGB(4, 5, 6) : RGB(255, 255, 255), a.back) << option;
+             }
+           }
+         }),
+         w.Press(PSBTN_CANCEL)});
+}
+
 TEST_F(OptionPage, ClickedSwitchesAreDiscardedByCancelAndKeptForOk) {
   SetupWindow w;
   CRegistry& r = Record();
