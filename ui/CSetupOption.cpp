@@ -13,6 +13,18 @@
 
 namespace {
 CRegistry& Settings() { return *CRegistry::GetInstance(); }
+
+// Each slider and the setting that stores its position.
+struct SliderBinding {
+  CSliderCtrl CSetupOption::*slider;
+  int CRegistry::*setting;
+};
+const SliderBinding kSliders[] = {
+    {&CSetupOption::m_sldSprite, &CRegistry::m_nSpriteMode},
+    {&CSetupOption::m_sldTexture, &CRegistry::m_nTextureMode},
+    {&CSetupOption::m_sldBgmVolume, &CRegistry::m_nBgmVolume},
+    {&CSetupOption::m_sldEffectVolume, &CRegistry::m_nEffectVolume},
+};
 }  // namespace
 
 IMPLEMENT_DYNCREATE(CSetupOption, CSkinPage)
@@ -23,10 +35,10 @@ ON_BN_CLICKED(IDC_MOUSE_EXCLUSIVE, &CSetupOption::OnMouseExclusiveClicked)
 ON_BN_CLICKED(IDC_BGM_ON, &CSetupOption::OnBgmOnClicked)
 ON_BN_CLICKED(IDC_EFFECT_ON, &CSetupOption::OnEffectOnClicked)
 ON_BN_CLICKED(IDC_NO_SOUND, &CSetupOption::OnNoSoundClicked)
-ON_NOTIFY(NM_RELEASEDCAPTURE, IDC_SPRITE, &CSetupOption::OnSpriteReleased)
-ON_NOTIFY(NM_RELEASEDCAPTURE, IDC_TEXTURE, &CSetupOption::OnTextureReleased)
-ON_NOTIFY(NM_RELEASEDCAPTURE, IDC_BGM_VOLUME, &CSetupOption::OnBgmVolumeReleased)
-ON_NOTIFY(NM_RELEASEDCAPTURE, IDC_EFFECT_VOLUME, &CSetupOption::OnEffectVolumeReleased)
+ON_NOTIFY(NM_RELEASEDCAPTURE, IDC_SPRITE, &CSetupOption::OnSliderReleased)
+ON_NOTIFY(NM_RELEASEDCAPTURE, IDC_TEXTURE, &CSetupOption::OnSliderReleased)
+ON_NOTIFY(NM_RELEASEDCAPTURE, IDC_BGM_VOLUME, &CSetupOption::OnSliderReleased)
+ON_NOTIFY(NM_RELEASEDCAPTURE, IDC_EFFECT_VOLUME, &CSetupOption::OnSliderReleased)
 ON_WM_HSCROLL()
 ON_CBN_SELCHANGE(IDC_DEVICE, &CSetupOption::OnDeviceChanged)
 ON_CBN_SELCHANGE(IDC_MODE, &CSetupOption::OnModeChanged)
@@ -123,7 +135,9 @@ void CSetupOption::InitToolTips() {
   static const UINT kIds[] = {IDC_DEVICE, IDC_MODE,      IDC_FULLSCREEN, IDC_MOUSE_EXCLUSIVE,
                               IDC_SPRITE, IDC_TEXTURE,   IDC_BGM_VOLUME, IDC_EFFECT_VOLUME,
                               IDC_BGM_ON, IDC_EFFECT_ON, IDC_NO_SOUND};
-  CreateToolTips(kIds, sizeof(kIds) / sizeof(kIds[0]), kNameFirstSystemTip);
+  CreateToolTip();
+  for (int i = 0; i < static_cast<int>(sizeof(kIds) / sizeof(kIds[0])); ++i)
+    AddToolTip(kIds[i], kNameFirstSystemTip + i);
 }
 
 void CSetupOption::OnOK() {
@@ -155,38 +169,21 @@ void CSetupOption::OnNoSoundClicked() {
   Settings().m_nSoundMode = m_chkNoSound.GetCheck() == BST_CHECKED ? 0 : 1;
 }
 
-void CSetupOption::OnSpriteReleased(NMHDR*, LRESULT* result) {
-  Settings().m_nSpriteMode = m_sldSprite.GetPos();
-  *result = 0;
-}
-
-void CSetupOption::OnTextureReleased(NMHDR*, LRESULT* result) {
-  Settings().m_nTextureMode = m_sldTexture.GetPos();
-  *result = 0;
-}
-
-void CSetupOption::OnBgmVolumeReleased(NMHDR*, LRESULT* result) {
-  Settings().m_nBgmVolume = m_sldBgmVolume.GetPos();
-  *result = 0;
-}
-
-void CSetupOption::OnEffectVolumeReleased(NMHDR*, LRESULT* result) {
-  Settings().m_nEffectVolume = m_sldEffectVolume.GetPos();
+void CSetupOption::OnSliderReleased(NMHDR* header, LRESULT* result) {
+  StoreSliderPosition(header->hwndFrom);
   *result = 0;
 }
 
 // A slider moved with the keyboard reports only here (TB_LINEDOWN, TB_PAGEUP, ...), never
 // with NM_RELEASEDCAPTURE, so its position is stored whatever moved it.
-void CSetupOption::OnHScroll(UINT, UINT, HWND bar) {
-  CRegistry& r = Settings();
-  if (bar == m_sldSprite.m_hWnd)
-    r.m_nSpriteMode = m_sldSprite.GetPos();
-  else if (bar == m_sldTexture.m_hWnd)
-    r.m_nTextureMode = m_sldTexture.GetPos();
-  else if (bar == m_sldBgmVolume.m_hWnd)
-    r.m_nBgmVolume = m_sldBgmVolume.GetPos();
-  else if (bar == m_sldEffectVolume.m_hWnd)
-    r.m_nEffectVolume = m_sldEffectVolume.GetPos();
+void CSetupOption::OnHScroll(UINT, UINT, HWND bar) { StoreSliderPosition(bar); }
+
+void CSetupOption::StoreSliderPosition(HWND slider) {
+  for (const SliderBinding& binding : kSliders) {
+    const CSliderCtrl& control = this->*binding.slider;
+    if (slider && control.m_hWnd == slider)
+      Settings().*binding.setting = control.GetPos();
+  }
 }
 
 // The old mode position is kept and selected in the new list (no selection when it is

@@ -59,12 +59,12 @@ class CSetupOption : public CSkinPage {
   void OnBgmOnClicked();
   void OnEffectOnClicked();
   void OnNoSoundClicked();
-  void OnSpriteReleased(NMHDR* header, LRESULT* result);
-  void OnTextureReleased(NMHDR* header, LRESULT* result);
-  void OnBgmVolumeReleased(NMHDR* header, LRESULT* result);
-  void OnEffectVolumeReleased(NMHDR* header, LRESULT* result);
+  // NM_RELEASEDCAPTURE: a mouse drag or click on a slider ended.
+  void OnSliderReleased(NMHDR* header, LRESULT* result);
   // Any position change of a slider, by mouse or keyboard.
   void OnHScroll(UINT code, UINT position, HWND bar);
+  // Stores the slider's position in its setting.
+  void StoreSliderPosition(HWND slider);
   void OnDeviceChanged();
   void OnModeChanged();
 };

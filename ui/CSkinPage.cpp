@@ -39,10 +39,10 @@ BOOL CSkinPage::PreTranslateMessage(MSG* msg) {
   return CPropertyPage::PreTranslateMessage(msg);
 }
 
-void CSkinPage::CreateToolTips(const UINT* ids, int count, int firstKey) {
-  m_toolTip.Create(m_hWnd);
-  for (int i = 0; i < count; ++i)
-    m_toolTip.AddTool(GetDlgItem(ids[i]), g_scriptHost.GetMessage(GetName(firstKey + i)));
+void CSkinPage::CreateToolTip() { m_toolTip.Create(m_hWnd); }
+
+void CSkinPage::AddToolTip(UINT id, int nameIndex) {
+  m_toolTip.AddTool(GetDlgItem(id), g_scriptHost.GetMessage(GetName(nameIndex)));
 }
 
 // The whole picture is copied each time; the paint context clips it to what needs painting

@@ -39,9 +39,9 @@ class CSkinPage : public CPropertyPage {
   // Binds the controls, loads the picture, sets the controls and their tooltips.
   BOOL OnInitDialog() override;
   virtual void InitToolTips() = 0;
-  // Creates the tooltip and registers one tool per control, with the texts of
-  // name-table entries firstKey, firstKey + 1, ... in the order of the ids.
-  void CreateToolTips(const UINT* ids, int count, int firstKey);
+  void CreateToolTip();
+  // One tool for the control, showing the client's message under name-table entry nameIndex.
+  void AddToolTip(UINT id, int nameIndex);
   void OnPaint();
   // Every control-colour request, whoever asks: black text, and the white brush behind it.
   HBRUSH OnCtlColor(HDC dc, HWND control, UINT type);

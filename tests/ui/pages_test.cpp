@@ -211,19 +211,21 @@ TEST_F(OptionPage, ShowsTheSwitchesAndAClickFlipsOnlyItsOwn) {
            CSetupCMD& p = w.optionPage;
            ASSERT_TRUE(p.m_bInitialized);
            for (int i = 0; i < kCmdSwitchCount; ++i) {
-             EXPECT_EQ(GetDlgItem(p.m_hWnd, kSwitchBoxIds[i]), p.SwitchBox(i).m_hWnd) << i;
+             EXPECT_EQ(GetDlgItem(p.m_hWnd, kSwitchBoxes[i].id), p.SwitchBox(i).m_hWnd) << i;
              EXPECT_EQ(r.m_aCmdOnOff[i], p.SwitchBox(i).GetCheck()) << i;
            }
            int before[kCmdSwitchCount];
            memcpy(before, r.m_aCmdOnOff, sizeof(before));
            for (int i = 0; i < kCmdSwitchCount; ++i) {
-             Click(GetDlgItem(p.m_hWnd, kSwitchBoxIds[i]));
+             Click(GetDlgItem(p.m_hWnd, kSwitchBoxes[i].id));
              for (int j = 0; j < kCmdSwitchCount; ++j)
                EXPECT_EQ(j == i ? !before[j] : before[j], r.m_aCmdOnOff[j]) << i << "," << j;
-             Click(GetDlgItem(p.m_hWnd, kSwitchBoxIds[i]));
+             Click(GetDlgItem(p.m_hWnd, kSwitchBoxes[i].id));
              EXPECT_EQ(before[i], r.m_aCmdOnOff[i]) << i;
            }
-           ExpectTools(p, kSwitchBoxIds, kCmdSwitchCount);
+           UINT ids[kCmdSwitchCount];
+           for (int i = 0; i < kCmdSwitchCount; ++i) ids[i] = kSwitchBoxes[i].id;
+           ExpectTools(p, ids, kCmdSwitchCount);
            EXPECT_EQ(514, p.m_nBackWidth);
          }),
          w.Press(PSBTN_CANCEL)});
