@@ -1,6 +1,4 @@
 // The default settings: constants, the client's default options, the first hardware device.
-#include <string.h>
-
 #include "display/VideoDevices.h"
 #include "script/CScriptHost.h"
 #include "settings/CRegistry.h"
@@ -57,11 +55,7 @@ void CRegistry::ResetToDefaults() {
   const VideoDeviceEntry* device = FindHardwareDevice(0);
   if (!device)
     return;
-  memset(m_szDeviceName, 0, sizeof(m_szDeviceName));
-  memcpy(m_szDeviceName, device->description,
-         strnlen(device->description, sizeof(m_szDeviceName) - 1));
-  m_guidDevice = device->deviceGuid;
-  m_guidDriver = device->driverGuid;
+  TakeDeviceIdentity(*device);
   m_nDeviceIndex = 0;
   const int position = DefaultModePosition(*device, ModeDepthForVersion(m_dwOSMajor, m_dwOSMinor));
   if (position >= 0)

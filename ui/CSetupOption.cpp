@@ -71,7 +71,7 @@ void CSetupOption::DoDataExchange(CDataExchange* dx) {
 void CSetupOption::InitControls() {
   const CRegistry& r = Settings();
   FillDeviceList();
-  FillModeList();
+  UseChosenDevice();
   m_chkFullScreen.SetCheck(r.m_nFullScreen);
   m_chkMouseExclusive.SetCheck(r.m_nMouseExclusive);
   m_sldSprite.SetRange(0, 2, true);
@@ -94,40 +94,47 @@ void CSetupOption::FillDeviceList() {
   m_cmbDevice.SetCurSel(Settings().m_nDeviceIndex);
 }
 
-void CSetupOption::FillModeList() {
+void CSetupOption::UseChosenDevice() {
   CRegistry& r = Settings();
+  const VideoDeviceEntry* device = FindHardwareDevice(r.m_nDeviceIndex);
+  if (device)
+    r.TakeDeviceIdentity(*device);
+  const int listed = FillModeList(device);
+  ChooseFirstRunMode(listed);
+  m_cmbMode.SetCurSel(r.m_nModeIndex);
+}
+
+int CSetupOption::FillModeList(const VideoDeviceEntry* device) {
   m_cmbMode.ResetContent();
   memset(&m_osVersion, 0, sizeof(m_osVersion));
   m_osVersion.dwOSVersionInfoSize = sizeof(m_osVersion);
   GetVersionExA(&m_osVersion);
   m_dwOSMajor = m_osVersion.dwMajorVersion;
   m_dwOSMinor = m_osVersion.dwMinorVersion;
+  if (!device)
+    return 0;
+  const int listed =
+      ListOfferedModes(*device, m_dwOSMajor, m_dwOSMinor, g_listedModes, kListedModeCapacity);
+  for (int i = 0; i < listed; ++i) {
+    char text[64];
+    snprintf(text, sizeof(text), "%d x %d x %d", g_listedModes[i].width, g_listedModes[i].height,
+             g_listedModes[i].bitsPerPixel);
+    m_cmbMode.AddString(text);
+  }
+  return listed;
+}
 
-  int listed = 0;
-  if (const VideoDeviceEntry* device = FindHardwareDevice(r.m_nDeviceIndex)) {
-    memcpy(r.m_szDeviceName, device->description, sizeof(r.m_szDeviceName));
-    r.m_szDeviceName[sizeof(r.m_szDeviceName) - 1] = '\0';
-    r.m_guidDevice = device->deviceGuid;
-    r.m_guidDriver = device->driverGuid;
-    listed =
-        ListOfferedModes(*device, m_dwOSMajor, m_dwOSMinor, g_listedModes, kListedModeCapacity);
-    for (int i = 0; i < listed; ++i) {
-      char text[64];
-      snprintf(text, sizeof(text), "%d x %d x %d", g_listedModes[i].width, g_listedModes[i].height,
-               g_listedModes[i].bitsPerPixel);
-      m_cmbMode.AddString(text);
-    }
+// No resolution chosen yet: offer 1024 x 768 when listed (the depth stays as it is).
+void CSetupOption::ChooseFirstRunMode(int listed) {
+  CRegistry& r = Settings();
+  if (r.m_nWidth != 0 || r.m_nHeight != 0)
+    return;
+  const int choice = FindFirstRunMode(g_listedModes, listed);
+  if (choice >= 0) {
+    r.m_nModeIndex = choice;
+    r.m_nWidth = 1024;
+    r.m_nHeight = 768;
   }
-  // First run: no resolution chosen yet, so offer 1024 x 768 (the depth stays as it is).
-  if (r.m_nWidth == 0 && r.m_nHeight == 0) {
-    const int choice = FindFirstRunMode(g_listedModes, listed);
-    if (choice >= 0) {
-      r.m_nModeIndex = choice;
-      r.m_nWidth = 1024;
-      r.m_nHeight = 768;
-    }
-  }
-  m_cmbMode.SetCurSel(r.m_nModeIndex);
 }
 
 void CSetupOption::InitToolTips() {
@@ -193,7 +200,7 @@ void CSetupOption::OnDeviceChanged() {
   if (selection < 0)
     return;
   Settings().m_nDeviceIndex = selection;
-  FillModeList();
+  UseChosenDevice();
 }
 
 void CSetupOption::OnModeChanged() {

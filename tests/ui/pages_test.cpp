@@ -160,7 +160,7 @@ TEST_F(SystemPage, ChoosingAModeStoresItAndAPositionBeyondTheListSelectsNothing)
            EXPECT_EQ(g_listedModes[last].bitsPerPixel, r.m_nBitPerPixel);
            // A stored position beyond the list: no selection, the fields keep their values.
            r.m_nModeIndex = 99;
-           p.FillModeList();
+           p.UseChosenDevice();
            EXPECT_EQ(CB_ERR, p.m_cmbMode.GetCurSel());
            EXPECT_EQ(99, r.m_nModeIndex);
            EXPECT_EQ(g_listedModes[last].width, r.m_nWidth);
@@ -171,7 +171,7 @@ TEST_F(SystemPage, ChoosingAModeStoresItAndAPositionBeyondTheListSelectsNothing)
            // A device index that names no hardware device empties the list.
            r.m_nDeviceIndex = 7;
            p.FillDeviceList();
-           p.FillModeList();
+           p.UseChosenDevice();
            EXPECT_EQ(CB_ERR, p.m_cmbDevice.GetCurSel());
            EXPECT_EQ(0, p.m_cmbMode.GetCount());
          }),
