@@ -114,7 +114,7 @@ class DataExchangeTest : public ::testing::Test {
 
 TEST_F(DataExchangeTest, BindsEachMemberToTheControlWithItsId) {
   CButton first, second, missing;
-  CDataExchange dx = {m_parent, false};
+  CDataExchange dx = {m_parent};
   DDX_Control(&dx, 102, second);
   DDX_Control(&dx, 101, first);
   DDX_Control(&dx, 999, missing);
@@ -125,7 +125,7 @@ TEST_F(DataExchangeTest, BindsEachMemberToTheControlWithItsId) {
 
 TEST_F(DataExchangeTest, ABoundMemberKeepsItsControlButAStaleOneIsBoundAgain) {
   CButton button;
-  CDataExchange dx = {m_parent, false};
+  CDataExchange dx = {m_parent};
   DDX_Control(&dx, 101, button);
   DDX_Control(&dx, 102, button);  // bound already to this dialog: kept
   EXPECT_EQ(GetDlgItem(m_parent, 101), button.m_hWnd);

@@ -21,6 +21,10 @@ std::string ComboText(const CComboBox& box, int index) {
   return text;
 }
 
+int ItemCount(const CComboBox& box) {
+  return static_cast<int>(SendMessageW(box.m_hWnd, CB_GETCOUNT, 0, 0));
+}
+
 void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
 
 TEST_F(SystemPage, BindsEveryControlMemberToItsTemplateControl) {
@@ -122,7 +126,7 @@ TEST_F(SystemPage, FirstRunChoosesTenTwentyFourByThreeSixtyEightAndKeepsTheDepth
   SetupWindow w;
   w.Run({SetupWindow::Do([&] {
            CSetupOption& p = w.systemPage;
-           ASSERT_GT(p.m_cmbDevice.GetCount(), 0) << "no hardware device listed";
+           ASSERT_GT(ItemCount(p.m_cmbDevice), 0) << "no hardware device listed";
            EXPECT_EQ(r.m_nDeviceIndex, p.m_cmbDevice.GetCurSel());
            EXPECT_STREQ(ComboText(p.m_cmbDevice, r.m_nDeviceIndex).c_str(), r.m_szDeviceName);
            EXPECT_EQ(1024, r.m_nWidth);
@@ -133,7 +137,7 @@ TEST_F(SystemPage, FirstRunChoosesTenTwentyFourByThreeSixtyEightAndKeepsTheDepth
                      ComboText(p.m_cmbMode, p.m_cmbMode.GetCurSel()));
            EXPECT_EQ(r.m_nModeIndex, p.m_cmbMode.GetCurSel());
            // Every listed item matches its table entry and the one depth.
-           for (int i = 0; i < p.m_cmbMode.GetCount(); ++i) {
+           for (int i = 0; i < ItemCount(p.m_cmbMode); ++i) {
              const ListedMode& m = g_listedModes[i];
              EXPECT_EQ(std::to_string(m.width) + " x " + std::to_string(m.height) + " x " +
                            std::to_string(m.bitsPerPixel),
@@ -149,7 +153,7 @@ TEST_F(SystemPage, ChoosingAModeStoresItAndAPositionBeyondTheListSelectsNothing)
   CRegistry& r = Record();
   w.Run({SetupWindow::Do([&] {
            CSetupOption& p = w.systemPage;
-           const int last = p.m_cmbMode.GetCount() - 1;
+           const int last = ItemCount(p.m_cmbMode) - 1;
            ASSERT_GE(last, 1);
            p.m_cmbMode.SetCurSel(last);
            SendMessageW(p.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_MODE, CBN_SELCHANGE),
@@ -173,7 +177,7 @@ TEST_F(SystemPage, ChoosingAModeStoresItAndAPositionBeyondTheListSelectsNothing)
            p.FillDeviceList();
            p.UseChosenDevice();
            EXPECT_EQ(CB_ERR, p.m_cmbDevice.GetCurSel());
-           EXPECT_EQ(0, p.m_cmbMode.GetCount());
+           EXPECT_EQ(0, ItemCount(p.m_cmbMode));
          }),
          w.Press(PSBTN_CANCEL)});
 }
