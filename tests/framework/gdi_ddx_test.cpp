@@ -136,6 +136,61 @@ TEST_F(DataExchangeTest, ABoundMemberKeepsItsControlButAStaleOneIsBoundAgain) {
   EXPECT_EQ(GetDlgItem(m_parent, 102), stale.m_hWnd);
 }
 
+// A page whose answers a test sets, counting the processing the sheet's notices run.
+class ScriptedPage : public CPropertyPage {
+ public:
+  ScriptedPage() : CPropertyPage(1) {}
+  BOOL m_activate = TRUE;
+  int m_oks = 0;
+  int m_cancels = 0;
+  BOOL OnSetActive() override { return m_activate; }
+  void OnOK() override { ++m_oks; }
+  void OnCancel() override { ++m_cancels; }
+};
+
+class RefusingPage : public ScriptedPage {
+ public:
+  BOOL OnApply() override { return FALSE; }
+};
+
+// The page's window is the child of a stand-in for the sheet.
+class PageNotifyTest : public DataExchangeTest {
+ protected:
+  // Offers the page a notice from the given sender; the result, or 12345 when not handled.
+  LRESULT Notify(CPropertyPage& page, HWND from, UINT code) {
+    page.Attach(GetDlgItem(m_parent, 101));
+    NMHDR header = {from, 0, code};
+    LRESULT result = 12345;
+    if (!page.OnWndMsg(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header), &result))
+      result = 12345;
+    return result;
+  }
+};
+
+TEST_F(PageNotifyTest, TheSheetsNoticesRunThePagesProcessingAndSetItsAnswer) {
+  ScriptedPage page;
+  EXPECT_EQ(0, Notify(page, m_parent, PSN_SETACTIVE));
+  page.m_activate = FALSE;
+  EXPECT_EQ(-1, Notify(page, m_parent, PSN_SETACTIVE));  // the sheet does not show the page
+  EXPECT_EQ(PSNRET_NOERROR, Notify(page, m_parent, PSN_APPLY));
+  EXPECT_EQ(1, page.m_oks);
+  EXPECT_EQ(0, Notify(page, m_parent, PSN_RESET));
+  EXPECT_EQ(1, page.m_cancels);
+  RefusingPage refusing;
+  EXPECT_EQ(PSNRET_INVALID_NOCHANGEPAGE, Notify(refusing, m_parent, PSN_APPLY));
+  EXPECT_EQ(0, refusing.m_oks);
+}
+
+// The same codes from any window but the sheet (a control of the page) are not the sheet's.
+TEST_F(PageNotifyTest, TheSameCodesFromAnotherWindowAreNotTakenAsTheSheets) {
+  ScriptedPage page;
+  HWND other = GetDlgItem(m_parent, 102);
+  for (UINT code : {PSN_SETACTIVE, PSN_APPLY, PSN_RESET})
+    EXPECT_EQ(12345, Notify(page, other, code)) << static_cast<int>(code);
+  EXPECT_EQ(0, page.m_oks);
+  EXPECT_EQ(0, page.m_cancels);
+}
+
 TEST(RuntimeClass, RecordsChainUpToTheRoot) {
   const CRuntimeClass* page = RUNTIME_CLASS(CPropertyPage);
   EXPECT_STREQ("CPropertyPage", page->m_lpszClassName);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "SheetDriver.h"
+#include "display/CFakeDirectDraw.h"
 #include "settings/NameTable.h"
 #include "ui/resource.h"
 
@@ -178,6 +179,70 @@ TEST_F(SystemPage, ChoosingAModeStoresItAndAPositionBeyondTheListSelectsNothing)
            p.UseChosenDevice();
            EXPECT_EQ(CB_ERR, p.m_cmbDevice.GetCurSel());
            EXPECT_EQ(0, ItemCount(p.m_cmbMode));
+         }),
+         w.Press(PSBTN_CANCEL)});
+}
+
+// Two hardware devices with different modes (each at both depths, whatever the version), a
+// software device before them that the page never offers.
+class TwoHardwareDevices : public SheetTest {
+ protected:
+  TwoHardwareDevices() {
+    const DWORD depths = DDBD_16 | DDBD_32;
+    std::vector<FakeMode> large, small;
+    for (DWORD bits : {16, 32}) {
+      for (const SIZE& s : {SIZE{640, 480}, SIZE{800, 600}, SIZE{1024, 768}, SIZE{1280, 1024}})
+        large.push_back(Mode(s.cx, s.cy, bits));
+      for (const SIZE& s : {SIZE{640, 480}, SIZE{800, 600}})
+        small.push_back(Mode(s.cx, s.cy, bits));
+    }
+    CFakeDirectDraw::Install(
+        {Driver(nullptr, "Primary", large,
+                {Device("Software", false, depths, 0x51), Device("First HAL", true, depths, 0x52)}),
+         Driver(&kSecondDriver, "Second card", small, {Device("HAL", true, depths, 0x53)})});
+  }
+  const GUID kSecondDriver = TaggedGuid(0xD2);
+};
+
+void Choose(CSetupOption& page, CComboBox& box, int item, int id) {
+  box.SetCurSel(item);
+  SendMessageW(page.m_hWnd, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(box.m_hWnd));
+}
+
+TEST_F(TwoHardwareDevices,
+       ChoosingTheOtherDeviceRefillsTheModesKeepsThePositionAndTakesItsIdentity) {
+  SetupWindow w;
+  CRegistry& r = Record();
+  w.Run({SetupWindow::Do([&] {
+           CSetupOption& p = w.systemPage;
+           ASSERT_EQ(2, ItemCount(p.m_cmbDevice));
+           EXPECT_EQ("First HAL", ComboText(p.m_cmbDevice, 0));
+           EXPECT_EQ("Second card", ComboText(p.m_cmbDevice, 1));
+           ASSERT_EQ(4, ItemCount(p.m_cmbMode));
+           Choose(p, p.m_cmbMode, 3, IDC_MODE);
+           ASSERT_EQ(1280, r.m_nWidth);
+
+           Choose(p, p.m_cmbDevice, 1, IDC_DEVICE);
+           EXPECT_EQ(1, r.m_nDeviceIndex);
+           EXPECT_EQ(2, ItemCount(p.m_cmbMode));
+           // The old position is kept: beyond the shorter list, so nothing is selected, and the
+           // last chosen mode stands.
+           EXPECT_EQ(3, r.m_nModeIndex);
+           EXPECT_EQ(CB_ERR, p.m_cmbMode.GetCurSel());
+           EXPECT_EQ(1280, r.m_nWidth);
+           EXPECT_EQ(1024, r.m_nHeight);
+           EXPECT_STREQ("Second card", r.m_szDeviceName);
+           EXPECT_TRUE(IsEqualGUID(TaggedGuid(0x53), r.m_guidDevice));
+           EXPECT_TRUE(IsEqualGUID(kSecondDriver, r.m_guidDriver));
+
+           Choose(p, p.m_cmbMode, 1, IDC_MODE);
+           Choose(p, p.m_cmbDevice, 0, IDC_DEVICE);
+           EXPECT_EQ(4, ItemCount(p.m_cmbMode));
+           EXPECT_EQ(1, p.m_cmbMode.GetCurSel());
+           EXPECT_STREQ("First HAL", r.m_szDeviceName);
+           EXPECT_TRUE(IsEqualGUID(TaggedGuid(0x52), r.m_guidDevice));
+           EXPECT_TRUE(IsEqualGUID(GUID(), r.m_guidDriver));
          }),
          w.Press(PSBTN_CANCEL)});
 }
