@@ -5,6 +5,11 @@
 
 IMPLEMENT_DYNAMIC(CPropertySheet, CWnd)
 
+namespace {
+// comctl32's own template of the sheet frame, whose font the frame is laid out in.
+const UINT kSheetFrameTemplate = 1006;
+}  // namespace
+
 CPropertySheet::CPropertySheet(const char* caption, HWND parent, UINT firstPage) : m_psh() {
   m_psh.dwSize = sizeof(m_psh);
   m_psh.dwFlags = PSH_DEFAULT;
@@ -26,8 +31,13 @@ BOOL CPropertySheet::OnInitDialog() { return TRUE; }
 INT_PTR CPropertySheet::DoModal() {
   // An application that routes the Help command gets Help buttons on the sheet and its pages.
   const bool help = AfxGetApp() && AfxGetApp()->IsHelpEnabled();
+  CDialogTemplate frame;
+  DialogFont frameFont;
+  const bool fontKnown = frame.Load(GetModuleHandleW(L"comctl32.dll"), kSheetFrameTemplate) &&
+                         frame.GetFont(&frameFont);
   std::vector<HPROPSHEETPAGE> handles;
-  for (CPropertyPage* page : m_pages) handles.push_back(page->CreatePageHandle(help));
+  for (CPropertyPage* page : m_pages)
+    handles.push_back(page->CreatePageHandle(help, fontKnown ? &frameFont : nullptr));
   m_psh.dwFlags &= ~PSH_PROPSHEETPAGE;
   m_psh.dwFlags |= PSH_MODELESS | (help ? PSH_HASHELP : 0);
   m_psh.hInstance = AfxGetResourceHandle();
