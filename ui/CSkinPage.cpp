@@ -1,9 +1,11 @@
 // CSkinPage: the pages' background, tooltips and initialisation.
 #include "ui/CSkinPage.h"
 
+#include <math.h>
 #include "framework/CDC.h"
 #include "framework/CMemoryDC.h"
 #include "framework/CPaintDC.h"
+
 #include "framework/CWinApp.h"
 #include "script/CScriptHost.h"
 #include "settings/NameTable.h"
@@ -15,18 +17,23 @@ CSkinPage::CSkinPage(UINT templateId, const SkinLook& look)
       m_nBackWidth(0),
       m_nBackHeight(0),
       m_bInitialized(false),
-      m_look(look) {
+      m_look(look),
+      m_nBackX(look.backX) {
   m_brushBack.CreateSolidBrush(RGB(255, 255, 255));
 }
 
 BOOL CSkinPage::OnInitDialog() {
   CPropertyPage::OnInitDialog();
-  if (m_bmpBack.LoadBitmap(AfxGetResourceHandle(), m_look.bitmapId)) {
+  // The picture grows with the page's layout; at 100 % it is the 100 % picture, unscaled.
+  const PictureChoice picture = ChoosePicture(m_look.pictures, kPictureMasters, PageGrowth(m_hWnd));
+  m_bmpBack.Attach(LoadPicture(AfxGetResourceHandle(), picture));
+  if (m_bmpBack.GetSafeHandle()) {
     BITMAP info = {};
     m_bmpBack.GetBitmap(&info);
     m_nBackWidth = info.bmWidth;
     m_nBackHeight = info.bmHeight;
   }
+  m_nBackX = static_cast<int>(lround(m_look.backX * picture.scale));
   InitControls();
   InitToolTips();
   m_bInitialized = true;
@@ -52,7 +59,7 @@ void CSkinPage::OnPaint() {
   CMemoryDC memory(dc);
   if (m_bmpBack.GetSafeHandle())
     memory.SelectObject(m_bmpBack.GetSafeHandle());
-  dc.BitBlt(m_look.backX, 0, m_nBackWidth, m_nBackHeight, memory, 0, 0, SRCCOPY);
+  dc.BitBlt(m_nBackX, 0, m_nBackWidth, m_nBackHeight, memory, 0, 0, SRCCOPY);
 }
 
 HBRUSH CSkinPage::OnCtlColor(HDC dc, HWND, UINT) {

@@ -6,11 +6,14 @@
 #include "framework/CBrush.h"
 #include "framework/CPropertyPage.h"
 #include "framework/CToolTipCtrl.h"
+#include "ui/PagePicture.h"
+
+const int kPictureMasters = 3;
 
 // What sets the two pages' skins apart.
 struct SkinLook {
-  UINT bitmapId;
-  int backX;             // where the picture's left edge stands in the page
+  PictureMaster pictures[kPictureMasters];  // the picture at 100 %, and drawn at 150 % and 200 %
+  int backX;             // where the picture's left edge stands in the page at 100 %
   bool transparentText;  // control texts drawn straight on the background, not on white
 };
 
@@ -48,4 +51,5 @@ class CSkinPage : public CPropertyPage {
 
  private:
   const SkinLook& m_look;
+  int m_nBackX;  // backX at the picture's scale
 };
