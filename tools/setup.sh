@@ -30,7 +30,7 @@ fi
 
 for p in wine wine32:i386 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix \
          binutils-mingw-w64-i686 cmake make xvfb xdotool imagemagick x11-utils \
-         fonts-nanum locales dpkg-dev googletest python3 clang-format; do
+         fonts-nanum fonts-wine locales dpkg-dev googletest python3 clang-format; do
   have "$p" || need_pkgs+=("$p")
 done
 
@@ -43,11 +43,14 @@ if [ ${#need_pkgs[@]} -gt 0 ] || [ -n "${apt_stale:-}" ]; then
     apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${need_pkgs[@]}"
 fi
 
-# Korean code page 949 under Wine needs the glibc locale to exist.
-if ! locale -a 2>/dev/null | grep -qi '^ko_KR\.utf-\?8$'; then
-  log "generating the ko_KR.UTF-8 locale"
-  sed -i 's/^# *\(ko_KR.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-  grep -q '^ko_KR.UTF-8 UTF-8' /etc/locale.gen || echo 'ko_KR.UTF-8 UTF-8' >>/etc/locale.gen
-  locale-gen >/dev/null
-fi
+# Wine takes the code page from the locale, and silently falls back to en-US for one that is
+# not generated: Korean 949 for the default test profile, English 1252 for the English one.
+for loc in ko_KR en_US; do
+  if ! locale -a 2>/dev/null | grep -qi "^$loc\.utf-\?8$"; then
+    log "generating the $loc.UTF-8 locale"
+    sed -i "s/^# *\($loc.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^$loc.UTF-8 UTF-8" /etc/locale.gen || echo "$loc.UTF-8 UTF-8" >>/etc/locale.gen
+    locale-gen >/dev/null
+  fi
+done
 log "ready"

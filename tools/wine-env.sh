@@ -8,12 +8,19 @@ export TESSARIL_BUILD TESSARIL_SOURCE
 # A profile is one kind of Windows the tests run on: its own prefix, made once per build tree,
 # and its own Xvfb display (captures of two desktops on one screen would see each other).
 #   korean (the default): 32-bit, made under ko_KR, "굴림" replaced by NanumGothic.
+#   english: 32-bit, made under en_US (so "MS Shell Dlg" is Tahoma), no "굴림" at all, and
+#            Hangul reached through font linking, as English Windows reaches Malgun Gothic.
 export TESSARIL_PROFILE=${TESSARIL_PROFILE:-korean}
 case "$TESSARIL_PROFILE" in
   korean)
     export WINEPREFIX="$TESSARIL_BUILD/wineprefix"
     export WINEARCH=win32
     TESSARIL_PREFIX_LANG=ko_KR.UTF-8
+    ;;
+  english)
+    export WINEPREFIX="$TESSARIL_BUILD/wineprefix-english"
+    export WINEARCH=win32
+    TESSARIL_PREFIX_LANG=en_US.UTF-8
     ;;
   *)
     echo "wine-env: unknown profile '$TESSARIL_PROFILE'" >&2
@@ -23,25 +30,33 @@ esac
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono/Gecko install prompts, no desktop menu entries.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-# Wine takes its ANSI code page from the locale: Korean (949) unless a test asks for another.
+# Wine takes its ANSI code page from the locale: the profile's own unless a test asks for
+# another (Korean 949 in the default profile).
 unset LC_ALL
-export LANG=${TESSARIL_LANG:-ko_KR.UTF-8}
+export LANG=${TESSARIL_LANG:-$TESSARIL_PREFIX_LANG}
 
 # One display number per build tree and profile, so that two trees can test side by side.
 tessaril_display_number() {
   echo $((100 + $(printf '%s' "$TESSARIL_BUILD/$TESSARIL_PROFILE" | cksum | cut -d' ' -f1) % 400))
 }
 
-# Starts an Xvfb for this build tree unless DISPLAY names one already.
+# Starts an Xvfb for this build tree and profile unless DISPLAY names one already: the
+# player's own screen, or this profile's Xvfb. A harness display of another profile (a test
+# of this profile run inside another profile's session) is not this profile's to use.
 tessaril_display() {
-  [ -n "${DISPLAY:-}" ] && return 0
-  local n; n=$(tessaril_display_number)
-  export DISPLAY=":$n"
-  if ! xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; then
-    Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    echo $! >"$TESSARIL_BUILD/xvfb-$TESSARIL_PROFILE.pid"
-    for _ in $(seq 50); do xdpyinfo -display "$DISPLAY" >/dev/null 2>&1 && break; sleep 0.1; done
+  if [ -n "${DISPLAY:-}" ] && [ "${TESSARIL_DISPLAY_OF:-$TESSARIL_PROFILE}" = "$TESSARIL_PROFILE" ]; then
+    return 0
   fi
+  local n; n=$(tessaril_display_number)
+  export DISPLAY=":$n" TESSARIL_DISPLAY_OF=$TESSARIL_PROFILE
+  (
+    flock 8
+    if ! xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; then
+      Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 8>&- &
+      echo $! >"$TESSARIL_BUILD/xvfb-$TESSARIL_PROFILE.pid"
+      for _ in $(seq 50); do xdpyinfo -display "$DISPLAY" >/dev/null 2>&1 && break; sleep 0.1; done
+    fi
+  ) 8>"$TESSARIL_BUILD/xvfb-$TESSARIL_PROFILE.lock"
 }
 
 tessaril_reg_import() { # $1: .reg text (UTF-8, without header)
@@ -76,7 +91,27 @@ tessaril_profile_init() {
 "Gulim"="NanumGothic"
 '
       ;;
+    english)
+      # English Windows has Tahoma behind "MS Shell Dlg" and links it to Malgun Gothic for
+      # Hangul. Wine's Tahoma is packaged but not installed into a prefix; NanumGothic stands
+      # in for Malgun Gothic in Wine's own link list for Tahoma.
+      cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf \
+        "$WINEPREFIX/drive_c/windows/Fonts/"
+      wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+        /v Tahoma /t REG_MULTI_SZ /f /d 'MSGOTHIC.TTC,MS UI Gothic\0MINGLIU.TTC,PMingLiU\0SIMSUN.TTC,SimSun\0GULIM.TTC,Gulim\0YUGOTHM.TTC,Yu Gothic UI\0MSJH.TTC,Microsoft JhengHei UI\0MSYH.TTC,Microsoft YaHei UI\0NanumGothic.ttf,NanumGothic\0SEGUISYM.TTF,Segoe UI Symbol' \
+        >/dev/null 2>&1
+      ;;
   esac
+}
+
+# The logical DPI (96 at 100 %, 144 at 150 %) that programs started from now on get.
+tessaril_set_dpi() { # $1: DPI
+  local hex; hex=$(printf '%08x' "$1")
+  tessaril_reg_import "[HKEY_CURRENT_USER\Control Panel\Desktop]
+\"LogPixels\"=dword:$hex
+[HKEY_LOCAL_MACHINE\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts]
+\"LogPixels\"=dword:$hex
+"
 }
 
 # Creates the profile's prefix once, under a lock so that parallel tests cannot race on it.
@@ -98,6 +133,14 @@ tessaril_prefix() {
     wineserver -w
     touch "$WINEPREFIX/.tessaril-ready"
   ) 9>"$WINEPREFIX.lock"
+}
+
+# Creates another profile's prefix, for tests of that profile inside this run.
+tessaril_prefix_of() { # $1: profile
+  (
+    export TESSARIL_PROFILE=$1
+    source "$TESSARIL_SOURCE/tools/wine-env.sh" "$TESSARIL_BUILD" && tessaril_prefix
+  )
 }
 
 # A harness run: its own Xvfb, the prefix, a persistent server (sparing every process Wine's
