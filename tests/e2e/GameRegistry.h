@@ -29,5 +29,7 @@ void WriteDword(const char* path, const char* name, DWORD value);
 void DeleteGameKeys();
 // Wine's AppDefaults "Version" for TessarilSetup.exe ("win7", "win8"); null removes it.
 void SetWineVersion(const wchar_t* version);
+// The logical DPI (LogPixels, both keys Wine reads) of programs started from now on.
+void SetLogPixels(DWORD dpi);
 
 }  // namespace e2e

@@ -44,7 +44,7 @@ bool CopyTree(const std::wstring& from, const std::wstring& to) {
 
 }  // namespace
 
-GameSession::GameSession(const std::string& name) : m_pi(), m_versionSet(false) {
+GameSession::GameSession(const std::string& name) : m_pi(), m_versionSet(false), m_dpiSet(false) {
   wchar_t cwd[MAX_PATH] = L"";
   GetCurrentDirectoryW(MAX_PATH, cwd);
   m_folder = std::wstring(cwd) + L"\\e2e-work\\" + std::wstring(name.begin(), name.end());
@@ -56,6 +56,7 @@ GameSession::GameSession(const std::string& name) : m_pi(), m_versionSet(false) 
       << "the exe was not copied";
   DeleteGameKeys();
   SetWineVersion(nullptr);
+  SetLogPixels(96);
 }
 
 GameSession::~GameSession() {
@@ -63,11 +64,18 @@ GameSession::~GameSession() {
   DeleteGameKeys();
   if (m_versionSet)
     SetWineVersion(nullptr);
+  if (m_dpiSet)
+    SetLogPixels(96);
 }
 
 void GameSession::SetWindowsVersion(const wchar_t* version) {
   SetWineVersion(version);
   m_versionSet = true;
+}
+
+void GameSession::SetScreenDpi(DWORD dpi) {
+  SetLogPixels(dpi);
+  m_dpiSet = true;
 }
 
 bool GameSession::Start() {
