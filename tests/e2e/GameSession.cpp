@@ -78,15 +78,21 @@ void GameSession::SetScreenDpi(DWORD dpi) {
   m_dpiSet = true;
 }
 
-bool GameSession::Start() {
+bool GameSession::Start(bool suspended) {
   Kill();  // a second run in the same folder: let go of the first process
   std::wstring exe = m_folder + L"\\TessarilSetup.exe";
   std::vector<wchar_t> cmd(exe.begin(), exe.end());
   cmd.push_back(L'\0');
   STARTUPINFOW si = {};
   si.cb = sizeof si;
-  return CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        m_folder.c_str(), &si, &m_pi) != FALSE;
+  return CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE,
+                        suspended ? CREATE_SUSPENDED : 0, nullptr, m_folder.c_str(), &si,
+                        &m_pi) != FALSE;
+}
+
+void GameSession::Resume() {
+  if (m_pi.hThread)
+    ResumeThread(m_pi.hThread);
 }
 
 HWND GameSession::WaitForSheet(DWORD timeoutMs) {

@@ -21,7 +21,9 @@ class GameSession {
   // starts at 96 and puts 96 back, so one test's scale never reaches the next.
   void SetScreenDpi(DWORD dpi);
   // Starts the exe in the game folder; again after the last run ended, for a second run.
-  bool Start();
+  // Suspended, its first thread waits for Resume (a hook can be set on it first).
+  bool Start(bool suspended = false);
+  void Resume();
 
   // The sheet "Tessaril Setup" of this process once it is visible and has its first page.
   HWND WaitForSheet(DWORD timeoutMs = 30000);
