@@ -18,7 +18,9 @@ CSkinPage::CSkinPage(UINT templateId, const SkinLook& look)
       m_nBackHeight(0),
       m_bInitialized(false),
       m_look(look),
-      m_nBackX(look.backX) {
+      m_nBackX(look.backX),
+      m_pBackMapped(nullptr),
+      m_pBackBits(nullptr) {
   m_brushBack.CreateSolidBrush(RGB(255, 255, 255));
 }
 
@@ -26,12 +28,13 @@ BOOL CSkinPage::OnInitDialog() {
   CPropertyPage::OnInitDialog();
   // The picture grows with the page's layout; at 100 % it is the 100 % picture, unscaled.
   const PictureChoice picture = ChoosePicture(m_look.pictures, kPictureMasters, PageGrowth(m_hWnd));
-  m_bmpBack.Attach(LoadPicture(AfxGetResourceHandle(), picture));
-  if (m_bmpBack.GetSafeHandle()) {
-    BITMAP info = {};
-    m_bmpBack.GetBitmap(&info);
-    m_nBackWidth = info.bmWidth;
-    m_nBackHeight = info.bmHeight;
+  const LoadedPicture loaded = LoadPicture(AfxGetResourceHandle(), picture);
+  m_bmpBack.Attach(loaded.bitmap);
+  m_pBackMapped = loaded.mapped;
+  m_pBackBits = loaded.bits;
+  if (loaded.bitmap || loaded.mapped) {
+    m_nBackWidth = loaded.width;
+    m_nBackHeight = loaded.height;
   }
   m_nBackX = static_cast<int>(lround(m_look.backX * picture.scale));
   InitControls();
@@ -56,6 +59,10 @@ void CSkinPage::AddToolTip(UINT id, int nameIndex) {
 // and to the page, and the controls paint themselves over it.
 void CSkinPage::OnPaint() {
   CPaintDC dc(m_hWnd);
+  if (m_pBackMapped) {
+    dc.SetDIBitsToDevice(m_nBackX, 0, m_nBackWidth, m_nBackHeight, m_pBackBits, m_pBackMapped);
+    return;
+  }
   CMemoryDC memory(dc);
   if (m_bmpBack.GetSafeHandle())
     memory.SelectObject(m_bmpBack.GetSafeHandle());

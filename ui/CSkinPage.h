@@ -52,4 +52,7 @@ class CSkinPage : public CPropertyPage {
  private:
   const SkinLook& m_look;
   int m_nBackX;  // backX at the picture's scale
+  // A larger master painted where the image maps it (then m_bmpBack stays empty).
+  const BITMAPINFO* m_pBackMapped;
+  const void* m_pBackBits;
 };

@@ -144,18 +144,42 @@ HBITMAP ResamplePicture(const BITMAPINFOHEADER* source, int width, int height) {
   return target;
 }
 
-HBITMAP LoadPicture(HINSTANCE module, const PictureChoice& choice) {
-  const UINT id = choice.master->id;
-  if (choice.AsDrawn())
-    return LoadBitmapW(module, MAKEINTRESOURCEW(id));
+namespace {
+
+// A bitmap resource as stored: its header, then its pixels; null when it is missing.
+const BITMAPINFOHEADER* FindPicture(HINSTANCE module, UINT id) {
   HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(2));  // RT_BITMAP
   HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-  const BITMAPINFOHEADER* master =
+  const BITMAPINFOHEADER* header =
       loaded ? static_cast<const BITMAPINFOHEADER*>(LockResource(loaded)) : nullptr;
-  if (!master || SizeofResource(module, found) < sizeof(BITMAPINFOHEADER))
-    return nullptr;
-  const double factor = choice.scale / choice.master->scale;
-  const int height = master->biHeight < 0 ? -master->biHeight : master->biHeight;
-  return ResamplePicture(master, static_cast<int>(lround(master->biWidth * factor)),
-                         static_cast<int>(lround(height * factor)));
+  return header && SizeofResource(module, found) >= sizeof(BITMAPINFOHEADER) ? header : nullptr;
+}
+
+}  // namespace
+
+LoadedPicture LoadPicture(HINSTANCE module, const PictureChoice& choice) {
+  LoadedPicture picture;
+  const UINT id = choice.master->id;
+  if (choice.AsDrawn() && choice.master->scale == 1) {
+    picture.bitmap = LoadBitmapW(module, MAKEINTRESOURCEW(id));
+  } else if (const BITMAPINFOHEADER* master = FindPicture(module, id)) {
+    const int height = master->biHeight < 0 ? -master->biHeight : master->biHeight;
+    if (choice.AsDrawn()) {
+      // Uncompressed 24-bit, as the drawing script writes them: no colour table.
+      picture.mapped = reinterpret_cast<const BITMAPINFO*>(master);
+      picture.bits = reinterpret_cast<const BYTE*>(master) + master->biSize;
+      picture.width = master->biWidth;
+      picture.height = height;
+      return picture;
+    }
+    const double factor = choice.scale / choice.master->scale;
+    picture.bitmap = ResamplePicture(master, static_cast<int>(lround(master->biWidth * factor)),
+                                     static_cast<int>(lround(height * factor)));
+  }
+  BITMAP info = {};
+  if (picture.bitmap && GetObjectW(picture.bitmap, sizeof(info), &info)) {
+    picture.width = info.bmWidth;
+    picture.height = info.bmHeight;
+  }
+  return picture;
 }

@@ -35,6 +35,18 @@ PictureChoice ChoosePicture(const PictureMaster* masters, int count, double grow
 // top-down DIB section, or null when the source is no uncompressed 24-bit picture.
 HBITMAP ResamplePicture(const BITMAPINFOHEADER* source, int width, int height);
 
-// The choice loaded from the module: LoadBitmapW as it is when drawn as it is (the 100 %
-// picture exactly as always), else the master resampled to the chosen scale.
-HBITMAP LoadPicture(HINSTANCE module, const PictureChoice& choice);
+// A page picture ready to paint: a bitmap of its own, or a master's pixels straight from the
+// module's resources.
+struct LoadedPicture {
+  HBITMAP bitmap = nullptr;            // for whoever takes it over
+  const BITMAPINFO* mapped = nullptr;  // a master's header, its pixels right after it
+  const void* bits = nullptr;
+  int width = 0;
+  int height = 0;
+};
+
+// The choice loaded from the module. The 100 % picture is loaded as always (LoadBitmapW). A
+// larger master drawn as it is stays where the image is mapped, and is painted from there: a
+// device copy would double what it costs in memory. Any other scale is resampled into a
+// bitmap of its own.
+LoadedPicture LoadPicture(HINSTANCE module, const PictureChoice& choice);

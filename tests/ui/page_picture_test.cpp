@@ -91,7 +91,9 @@ TEST(PagePicture, SameSizeCopiesShrinkingAveragesAndEnlargingBlends) {
   // Half size: each pixel is the mean of what it covers, so a fine checker turns grey.
   const std::vector<BYTE> checker = PackedDib(4, {{0, 255, 0, 255}, {255, 0, 255, 0}});
   HBITMAP half = Resample(checker, 2, 1);
-  for (int grey : Greys(half)[0]) EXPECT_NEAR(128, grey, 1);
+  const std::vector<std::vector<int>> halved = Greys(half);
+  ASSERT_EQ(1u, halved.size());
+  for (int grey : halved[0]) EXPECT_NEAR(128, grey, 1);
   DeleteObject(half);
 
   // Twice the size: between a black and a white pixel the new ones step through greys rather
