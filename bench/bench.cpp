@@ -19,6 +19,7 @@ extern "C" {
 #include <lua.h>
 }
 
+#include "GameRegistry.h"
 #include "display/VideoDevices.h"
 #include "script/CScriptHost.h"
 #include "script/OptionInfoFile.h"
@@ -152,25 +153,6 @@ void Floor(int defaultRuns, int savedRuns) {
   lua_close(L);
 }
 
-// The logical DPI of programs started from now on: Wine reads LogPixels from both keys.
-void SetLogPixels(DWORD dpi) {
-  const struct {
-    HKEY root;
-    const char* path;
-  } keys[] = {{HKEY_CURRENT_USER, "Control Panel\\Desktop"},
-              {HKEY_LOCAL_MACHINE,
-               "System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts"}};
-  for (const auto& k : keys) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(k.root, k.path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) ==
-        ERROR_SUCCESS) {
-      RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
-                     sizeof(dpi));
-      RegCloseKey(key);
-    }
-  }
-}
-
 // Time to sheet and peak working set of both programs, alternating, at a logical DPI.
 struct SheetFigures {
   std::vector<double> msMine, msBase, memMine, memBase;
@@ -178,7 +160,7 @@ struct SheetFigures {
 
 SheetFigures RunSheets(const std::string& setup, const std::string& baseline,
                        const std::string& folder, int runs, DWORD dpi) {
-  SetLogPixels(dpi);
+  e2e::SetLogPixels(dpi);
   SheetFigures f;
   for (int i = 0; i < runs; ++i) {
     const SheetRun mine = RunToSheet(setup, folder);
@@ -190,7 +172,7 @@ SheetFigures RunSheets(const std::string& setup, const std::string& baseline,
       f.memBase.push_back(base.peakMiB);
     }
   }
-  SetLogPixels(96);
+  e2e::SetLogPixels(96);
   return f;
 }
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "../ShowProbeShared.h"
+#include "SharedRecord.h"
 
 namespace {
 
@@ -20,11 +21,8 @@ bool IsSheetShowing(const CWPSTRUCT& call) {
 }
 
 void Note(HWND sheet) {
-  HANDLE map = OpenFileMappingW(FILE_MAP_ALL_ACCESS, FALSE, kShowProbeMapping);
-  if (!map)
-    return;
-  ShowProbeShared* shared = static_cast<ShowProbeShared*>(
-      MapViewOfFile(map, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(ShowProbeShared)));
+  SharedRecord<ShowProbeShared> record(kShowProbeMapping);
+  ShowProbeShared* shared = record.get();
   if (shared && !shared->seen) {
     shared->reset = GetDlgItem(sheet, 1050) != nullptr;
     shared->help = GetDlgItem(sheet, IDHELP) != nullptr;
@@ -34,9 +32,6 @@ void Note(HWND sheet) {
     }
     shared->seen = 1;
   }
-  if (shared)
-    UnmapViewOfFile(shared);
-  CloseHandle(map);
 }
 
 }  // namespace
