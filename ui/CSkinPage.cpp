@@ -2,10 +2,10 @@
 #include "ui/CSkinPage.h"
 
 #include <math.h>
+
 #include "framework/CDC.h"
 #include "framework/CMemoryDC.h"
 #include "framework/CPaintDC.h"
-
 #include "framework/CWinApp.h"
 #include "script/CScriptHost.h"
 #include "settings/NameTable.h"
@@ -32,7 +32,11 @@ BOOL CSkinPage::OnInitDialog() {
   m_bmpBack.Attach(loaded.bitmap);
   m_pBackMapped = loaded.mapped;
   m_pBackBits = loaded.bits;
-  if (loaded.bitmap || loaded.mapped) {
+  BITMAP info = {};
+  if (m_bmpBack.GetBitmap(&info)) {
+    m_nBackWidth = info.bmWidth;
+    m_nBackHeight = info.bmHeight;
+  } else if (m_pBackMapped) {
     m_nBackWidth = loaded.width;
     m_nBackHeight = loaded.height;
   }

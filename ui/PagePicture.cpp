@@ -176,10 +176,5 @@ LoadedPicture LoadPicture(HINSTANCE module, const PictureChoice& choice) {
     picture.bitmap = ResamplePicture(master, static_cast<int>(lround(master->biWidth * factor)),
                                      static_cast<int>(lround(height * factor)));
   }
-  BITMAP info = {};
-  if (picture.bitmap && GetObjectW(picture.bitmap, sizeof(info), &info)) {
-    picture.width = info.bmWidth;
-    picture.height = info.bmHeight;
-  }
   return picture;
 }

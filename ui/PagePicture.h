@@ -41,7 +41,7 @@ struct LoadedPicture {
   HBITMAP bitmap = nullptr;            // for whoever takes it over
   const BITMAPINFO* mapped = nullptr;  // a master's header, its pixels right after it
   const void* bits = nullptr;
-  int width = 0;
+  int width = 0;  // of the mapped master
   int height = 0;
 };
 
