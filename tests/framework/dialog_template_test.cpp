@@ -77,18 +77,4 @@ TEST(DialogTemplate, ReadsAndReplacesTheFontKeepingEveryControl) {
     }
 }
 
-// comctl32's own template of the sheet frame, where the sheet's font is read from.
-TEST(DialogTemplate, ReadsTheSheetFramesFontFromComctl32) {
-  CDialogTemplate frame;
-  ASSERT_TRUE(frame.Load(GetModuleHandleW(L"comctl32.dll"), 1006));
-  DialogFont font;
-  ASSERT_TRUE(frame.GetFont(&font));
-  EXPECT_FALSE(font.face.empty());
-  EXPECT_GT(font.pointSize, 0);
-  const SIZE units = DialogBaseUnits(font);
-  EXPECT_GT(units.cx, 0);
-  EXPECT_GT(units.cy, 0);
-  EXPECT_FALSE(CDialogTemplate().Load(GetModuleHandleW(L"comctl32.dll"), 0x7777));
-}
-
 }  // namespace

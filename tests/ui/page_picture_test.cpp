@@ -109,11 +109,4 @@ TEST(PagePicture, SameSizeCopiesShrinkingAveragesAndEnlargingBlends) {
   DeleteObject(twice);
 }
 
-TEST(PagePicture, OnlyUncompressedTwentyFourBitPicturesAreResampled) {
-  std::vector<BYTE> dib = PackedDib(2, {{0, 255}});
-  reinterpret_cast<BITMAPINFOHEADER*>(dib.data())->biBitCount = 32;
-  EXPECT_EQ(nullptr, Resample(dib, 4, 2));
-  EXPECT_EQ(nullptr, ResamplePicture(nullptr, 4, 2));
-}
-
 }  // namespace
