@@ -74,7 +74,7 @@ void KeepRenderableModes(VideoDeviceEntry& device, const VideoDeviceEntry& drive
 }
 
 // The last 640 x 480 x 16 mode becomes the device's default mode.
-void FindDefaultMode(VideoDeviceEntry& device) {
+void TakeDefaultMode(VideoDeviceEntry& device) {
   for (DWORD i = 0; i < device.modeCount; ++i) {
     const DDSURFACEDESC2& mode = device.modes[i];
     if (mode.dwWidth == 640 && mode.dwHeight == 480 && mode.ddpfPixelFormat.dwRGBBitCount == 16) {
@@ -118,7 +118,7 @@ bool BuildCandidate(VideoDeviceEntry& candidate, LPSTR name, const D3DDEVICEDESC
   KeepRenderableModes(candidate, driver);
   if (candidate.modeCount == 0)
     return false;
-  FindDefaultMode(candidate);
+  TakeDefaultMode(candidate);
   candidate.startWindowed = candidate.windowCapable;
   return true;
 }
@@ -227,4 +227,20 @@ void ReleaseVideoDevices() {
   // The accepted count stays; each entry is left without modes, so a second release or a
   // late reader finds nothing to free or read.
   for (DWORD i = 0; i < g_acceptedCount; ++i) FreeModes(g_devices[i]);
+}
+
+const VideoDeviceEntry* FindHardwareDevice(int position) {
+  int counted = 0;
+  for (DWORD i = 0; i < g_acceptedCount; ++i) {
+    if (!g_devices[i].hardware)
+      continue;
+    if (counted == position)
+      return &g_devices[i];
+    ++counted;
+  }
+  return nullptr;
+}
+
+DWORD ModeDepthForVersion(DWORD osMajor, DWORD osMinor) {
+  return osMajor == 6 && osMinor == 2 ? 32 : 16;
 }

@@ -10,7 +10,6 @@ class CComboBox : public CWnd {
   int AddString(const char* text) {
     return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
   }
-  int GetCount() const { return static_cast<int>(SendMessage(CB_GETCOUNT)); }
   // The selected position, or CB_ERR (-1) when nothing is selected.
   int GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
   // A position beyond the list clears the selection.

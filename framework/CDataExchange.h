@@ -3,9 +3,9 @@
 
 #include "framework/CWnd.h"
 
+// Our pages only bind: their handlers store each change at once, so no data goes back.
 struct CDataExchange {
   HWND m_hDlg;
-  bool m_bSaveAndValidate;  // false: record to controls (the only direction our pages use)
 };
 
 // Binds the member to the control with the id, once per window: a member that is bound

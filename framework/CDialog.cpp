@@ -3,13 +3,13 @@
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
-void CDialog::UpdateData(bool saveAndValidate) {
-  CDataExchange dx = {m_hWnd, saveAndValidate};
+void CDialog::UpdateData() {
+  CDataExchange dx = {m_hWnd};
   DoDataExchange(&dx);
 }
 
 BOOL CDialog::OnInitDialog() {
-  UpdateData(false);
+  UpdateData();
   return TRUE;
 }
 

@@ -13,8 +13,8 @@ class CDialog : public CWnd {
 
   UINT GetTemplateId() const { return m_nIDTemplate; }
 
-  // Runs DoDataExchange in the given direction.
-  void UpdateData(bool saveAndValidate);
+  // Runs DoDataExchange, which binds the control members.
+  void UpdateData();
 
   // WM_INITDIALOG: binds the controls; true lets the dialog manager focus the first control.
   virtual BOOL OnInitDialog();

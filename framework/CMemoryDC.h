@@ -1,18 +1,10 @@
-// CMemoryDC: an owned memory context compatible with another; deleted on exit. Deleting it
-// with a bitmap still selected leaves the bitmap intact.
+// CMemoryDC: an owned memory context compatible with another, deleted on exit with its
+// original bitmap selected again.
 #pragma once
 
-#include "framework/CDCHandle.h"
+#include "framework/CDC.h"
 
-class CMemoryDC : public CDCHandle {
+class CMemoryDC : public CDC {
  public:
-  explicit CMemoryDC(HDC compatibleWith) { m_hDC = ::CreateCompatibleDC(compatibleWith); }
-  ~CMemoryDC() {
-    if (m_hDC)
-      ::DeleteDC(m_hDC);
-  }
-
- private:
-  CMemoryDC(const CMemoryDC&) = delete;
-  CMemoryDC& operator=(const CMemoryDC&) = delete;
+  explicit CMemoryDC(HDC compatibleWith) : CDC(::CreateCompatibleDC(compatibleWith)) {}
 };

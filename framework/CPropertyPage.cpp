@@ -9,17 +9,47 @@ IMPLEMENT_DYNAMIC(CPropertyPage, CDialog)
 // the V4 header bitmap handle of later versions is not declared there and not needed.
 static_assert(sizeof(PROPSHEETPAGEW) == sizeof(PROPSHEETPAGEW_V3), "the V3 layout");
 
-HPROPSHEETPAGE CPropertyPage::CreatePageHandle(bool hasHelp) {
+HPROPSHEETPAGE CPropertyPage::CreatePageHandle(bool hasHelp, const DialogFont* sheetFont) {
   // The wide page interface reads the template's texts as they are stored, so the Korean
   // captions show on every system code page.
   PROPSHEETPAGEW page = {};
   page.dwSize = sizeof(page);
   page.dwFlags = hasHelp ? PSP_HASHELP : PSP_DEFAULT;
   page.hInstance = AfxGetResourceHandle();
-  page.pszTemplate = MAKEINTRESOURCEW(GetTemplateId());
+  if (sheetFont && TakeSheetFont(*sheetFont)) {
+    page.dwFlags |= PSP_DLGINDIRECT;
+    page.pResource = m_template.Get();
+  } else {
+    page.pszTemplate = MAKEINTRESOURCEW(GetTemplateId());
+  }
   page.pfnDlgProc = &CPropertyPage::PageProc;
   page.lParam = reinterpret_cast<LPARAM>(this);
   return CreatePropertySheetPageW(&page);
+}
+
+// The sheet sizes its page area from the page template's size in the sheet font's dialog
+// units, while the page lays its controls out in its own template's font. Where the two
+// fonts measure differently (a template font the system lacks, replaced by one of other
+// metrics), the page is built from a copy of its template in the sheet's font, so that the
+// area and what is in it are measured alike. Where they measure alike the template is used
+// as it is.
+bool CPropertyPage::TakeSheetFont(const DialogFont& sheetFont) {
+  m_template = CDialogTemplate();
+  DialogFont own;
+  const WORD kMessageBoxFont = 0x7FFF;  // a size that stands for another font altogether
+  if (sheetFont.pointSize == kMessageBoxFont ||
+      !m_template.Load(AfxGetResourceHandle(), GetTemplateId()) || !m_template.GetFont(&own)) {
+    m_template = CDialogTemplate();
+    return false;
+  }
+  const SIZE sheetUnits = DialogBaseUnits(sheetFont);
+  const SIZE ownUnits = DialogBaseUnits(own);
+  if ((ownUnits.cx == sheetUnits.cx && ownUnits.cy == sheetUnits.cy) || !sheetUnits.cx ||
+      !m_template.SetFont(sheetFont)) {
+    m_template = CDialogTemplate();
+    return false;
+  }
+  return true;
 }
 
 BOOL CPropertyPage::OnSetActive() { return TRUE; }

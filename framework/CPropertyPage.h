@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "framework/CDialog.h"
+#include "framework/CDialogTemplate.h"
 
 class CPropertyPage : public CDialog {
   DECLARE_DYNAMIC(CPropertyPage)
@@ -13,8 +14,9 @@ class CPropertyPage : public CDialog {
  public:
   explicit CPropertyPage(UINT templateId) : CDialog(templateId) {}
 
-  // A page handle for the sheet, whose dialog procedure finds this object again.
-  HPROPSHEETPAGE CreatePageHandle(bool hasHelp);
+  // A page handle for the sheet, whose dialog procedure finds this object again. sheetFont:
+  // the font the sheet lays itself out in, when known.
+  HPROPSHEETPAGE CreatePageHandle(bool hasHelp, const DialogFont* sheetFont);
 
   // PSN_SETACTIVE: false keeps the sheet from showing the page.
   virtual BOOL OnSetActive();
@@ -27,5 +29,11 @@ class CPropertyPage : public CDialog {
   bool OnNotify(NMHDR* header, LRESULT* result) override;
 
  private:
+  // True when the page is to be built in the sheet's font (then from m_template).
+  bool TakeSheetFont(const DialogFont& sheetFont);
   static INT_PTR CALLBACK PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+  // The page's template in the sheet's font, when it is built from that; the sheet reads it
+  // whenever it creates the page's window.
+  CDialogTemplate m_template;
 };

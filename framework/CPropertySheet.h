@@ -29,13 +29,16 @@ class CPropertySheet : public CWnd {
   // IDCANCEL; -1 when it could not be shown. The window is destroyed on return.
   INT_PTR DoModal();
 
-  // Runs once the frame has laid out its tab control and buttons, before the first paint.
+  // Runs while comctl32 initialises the sheet (its WM_INITDIALOG), once the frame has laid out
+  // its tab control and buttons; the sheet is hidden until the modal loop first goes idle.
   virtual BOOL OnInitDialog();
 
   PROPSHEETHEADERA m_psh;
 
  private:
+  void Initialize(HWND hwnd);
   void RunModalLoop();
+  static int CALLBACK SheetCallback(HWND hwnd, UINT message, LPARAM lParam);
   static LRESULT CALLBACK SheetProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                     UINT_PTR subclassId, DWORD_PTR self);
 

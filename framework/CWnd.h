@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <assert.h>
+
 #include "framework/MessageMap.h"
 
 class CWnd : public CCmdTarget {
@@ -21,7 +23,10 @@ class CWnd : public CCmdTarget {
   }
   operator HWND() const { return m_hWnd; }
 
+  // Every control wrapper sends through here. A debug build stops on a member that is bound
+  // to no window (an id the template lacks) instead of sending into nothing.
   LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+    assert(::IsWindow(m_hWnd));
     return ::SendMessageA(m_hWnd, message, wParam, lParam);
   }
   HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
@@ -43,8 +48,3 @@ class CWnd : public CCmdTarget {
   bool CallHandler(const MessageMapEntry* entry, UINT message, WPARAM wParam, LPARAM lParam,
                    LRESULT* result);
 };
-
-// True for every WM_CTLCOLORxxx message.
-inline bool IsCtlColorMessage(UINT message) {
-  return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
-}

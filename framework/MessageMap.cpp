@@ -4,11 +4,6 @@
 namespace {
 const MessageMapEntry kNoEntries[] = {{0, 0, 0, kSigVoid, static_cast<GenericHandler>(nullptr)}};
 const MessageMap kRootMap = {nullptr, kNoEntries};
-
-// Every WM_CTLCOLORxxx message is answered by the one colour entry.
-bool IsCtlColor(UINT message) {
-  return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
-}
 }  // namespace
 
 const CRuntimeClass CCmdTarget::classCCmdTarget = {"CCmdTarget", nullptr, nullptr};
@@ -30,7 +25,8 @@ const MessageMap* CCmdTarget::GetThisMessageMap() { return &kRootMap; }
 const MessageMap* CCmdTarget::GetMessageMap() const { return &kRootMap; }
 
 const MessageMapEntry* CCmdTarget::FindMessageEntry(UINT message, UINT code, UINT id) const {
-  if (IsCtlColor(message))
+  // Every WM_CTLCOLORxxx message is answered by the one colour entry.
+  if (IsCtlColorMessage(message))
     message = WM_CTLCOLORDLG;
   const bool keyed = message == WM_COMMAND || message == WM_NOTIFY;
   for (const MessageMap* map = GetMessageMap(); map; map = map->base ? map->base() : nullptr) {

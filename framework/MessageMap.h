@@ -16,6 +16,11 @@ enum MessageSignature {
   kSigScroll,    // void Handler(UINT code, UINT pos, HWND bar): WM_HSCROLL / WM_VSCROLL
 };
 
+// True for every WM_CTLCOLORxxx message (CTLCOLOR_MSGBOX to CTLCOLOR_STATIC).
+inline bool IsCtlColorMessage(UINT message) {
+  return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
+}
+
 typedef void (CCmdTarget::*GenericHandler)();
 typedef void (CCmdTarget::*NotifyHandler)(NMHDR*, LRESULT*);
 typedef HBRUSH (CCmdTarget::*CtlColorHandler)(HDC, HWND, UINT);

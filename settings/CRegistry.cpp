@@ -1,7 +1,11 @@
 // The settings record's construction and its single instance.
 #include "settings/CRegistry.h"
 
+#include <string.h>
+
 #include <new>
+
+#include "display/VideoDevices.h"
 
 CRegistry* CRegistry::s_pInstance = nullptr;
 bool g_bAccepted = false;
@@ -61,3 +65,11 @@ void CRegistry::DestroyInstance() {
 }
 
 CRegistry* CRegistry::GetInstance() { return s_pInstance; }
+
+void CRegistry::TakeDeviceIdentity(const VideoDeviceEntry& device) {
+  memset(m_szDeviceName, 0, sizeof(m_szDeviceName));
+  memcpy(m_szDeviceName, device.description,
+         strnlen(device.description, sizeof(m_szDeviceName) - 1));
+  m_guidDevice = device.deviceGuid;
+  m_guidDriver = device.driverGuid;
+}

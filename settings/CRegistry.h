@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+struct VideoDeviceEntry;
+
 // Number of chat-command switches of the Option page (name-table entries 13 to 33).
 const int kCmdSwitchCount = 21;
 
@@ -21,6 +23,8 @@ class CRegistry {
 
   // Gives every setting its default (constants, client defaults, first hardware device).
   void ResetToDefaults();
+  // Takes the device's name, device GUID and driver GUID as the graphics device to save.
+  void TakeDeviceIdentity(const VideoDeviceEntry& device);
 
   bool m_bCreated;
   OSVERSIONINFOA m_osVersion;

@@ -1,6 +1,4 @@
 // The default settings: constants, the client's default options, the first hardware device.
-#include <string.h>
-
 #include "display/VideoDevices.h"
 #include "script/CScriptHost.h"
 #include "settings/CRegistry.h"
@@ -9,30 +7,14 @@
 namespace {
 
 const char kNoProvider[] = "No Provider";
-// Windows 8 and later report 6.2 to a program that lists no supported versions.
-const DWORD kTrueColourMajor = 6;
-const DWORD kTrueColourMinor = 2;
-
-int DefaultDepth(DWORD major, DWORD minor) {
-  return major == kTrueColourMajor && minor == kTrueColourMinor ? 32 : 16;
-}
-
-const VideoDeviceEntry* FirstHardwareDevice() {
-  const VideoDeviceEntry* devices = GetVideoDevices();
-  const DWORD count = GetVideoDeviceCount();
-  for (DWORD i = 0; i < count; ++i)
-    if (devices[i].hardware)
-      return &devices[i];
-  return nullptr;
-}
 
 // Counts the modes the System page would list before 640 x 480; -1 when there is none.
-int DefaultModePosition(const VideoDeviceEntry& device, int depth) {
+int DefaultModePosition(const VideoDeviceEntry& device, DWORD depth) {
   int position = -1;
   int counted = 0;
   for (DWORD i = 0; i < device.modeCount; ++i) {
     const DDSURFACEDESC2& mode = device.modes[i];
-    if (mode.dwHeight < 480 || static_cast<int>(mode.ddpfPixelFormat.dwRGBBitCount) != depth)
+    if (mode.dwHeight < 480 || mode.ddpfPixelFormat.dwRGBBitCount != depth)
       continue;
     if (mode.dwWidth == 640 && mode.dwHeight == 480)
       position = counted;
@@ -67,17 +49,15 @@ void CRegistry::ResetToDefaults() {
   for (int i = 0; i < kCmdSwitchCount; ++i)
     m_aCmdOnOff[i] = g_scriptHost.GetDefaultCommand(GetName(kNameFirstSwitch + i));
 
+  // The first hardware device, whatever follows it: it is the first entry of the System
+  // page's device box, so device index 0 names the device whose identity is stored here.
   // Without a hardware device the device fields keep what they held.
-  const VideoDeviceEntry* device = FirstHardwareDevice();
+  const VideoDeviceEntry* device = FindHardwareDevice(0);
   if (!device)
     return;
-  memset(m_szDeviceName, 0, sizeof(m_szDeviceName));
-  memcpy(m_szDeviceName, device->description,
-         strnlen(device->description, sizeof(m_szDeviceName) - 1));
-  m_guidDevice = device->deviceGuid;
-  m_guidDriver = device->driverGuid;
+  TakeDeviceIdentity(*device);
   m_nDeviceIndex = 0;
-  const int position = DefaultModePosition(*device, DefaultDepth(m_dwOSMajor, m_dwOSMinor));
+  const int position = DefaultModePosition(*device, ModeDepthForVersion(m_dwOSMajor, m_dwOSMinor));
   if (position >= 0)
     m_nModeIndex = position;
 }

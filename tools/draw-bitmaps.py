@@ -1,15 +1,20 @@
 #!/usr/bin/env python3
 """Draws the setup pages' background pictures: character artwork on a white ground.
 
-Usage: draw-bitmaps.py OUT_DIR  (writes SystemBack.bmp 573x437 and OptionBack.bmp 514x437,
-and the application icon TessarilSetup.ico)
+Usage: draw-bitmaps.py OUT_DIR
+Writes each picture at 100 % (SystemBack.bmp 573x437, OptionBack.bmp 514x437) and as larger
+masters for scaled displays (SystemBack150.bmp, SystemBack200.bmp, ...): the same shapes drawn
+at 1.5 and 2 times the size, so a scaled page shows sharp, smooth art instead of enlarged
+pixels. Also writes the application icon, TessarilSetup.ico.
 
-Everything is computed from the shapes below, so the output is the same on every run.
+Everything is computed from the shapes below, so the output is the same on every run, and
+the 100 % pictures are exactly what they were before the masters existed.
 The artwork keeps clear of the page controls: on the System page it stays left of x 130
 and, on the right, right of x 445 above y 290; on the Option page it stays left of x 145.
-Those bounds hold for page fonts of 1.5 to 1.85 pixels per dialog unit.
+Those bounds hold for page fonts of 1.5 to 1.85 pixels per dialog unit, times the scale.
 """
 import math
+import multiprocessing
 import os
 import struct
 import sys
@@ -55,49 +60,67 @@ def lit(color, t):
     return mix(dark, light, clamp(t))
 
 
-class Canvas:
-    """A floating-point RGB picture painted with anti-aliased, shaded shapes."""
+def scaled(v, scale):
+    """A length of the 100 % picture in pixels of a master drawn at the scale."""
+    return int(math.floor(v * scale + 0.5))
 
-    def __init__(self, width, height):
-        self.width = width
+
+class Canvas:
+    """A floating-point RGB picture painted with anti-aliased, shaded shapes.
+
+    Shapes are given in the coordinates of the 100 % picture; a canvas with a scale paints
+    them that much larger, evaluating each shape at its pixels' centres mapped back.
+    """
+
+    def __init__(self, width, height, scale=1):
+        self.scale = scale
+        self.width = width  # of the 100 % picture
         self.height = height
-        self.px = [[255.0, 255.0, 255.0] for _ in range(width * height)]
+        self.pw = scaled(width, scale)  # of this canvas, in pixels
+        self.ph = scaled(height, scale)
+        self.px = [[255.0, 255.0, 255.0] for _ in range(self.pw * self.ph)]
         self.limit = (0, 0, width, height)  # shapes are clipped to this box
+
+    def pixel_limit(self):
+        return tuple(scaled(v, self.scale) for v in self.limit)
 
     def blend(self, x, y, color, alpha):
         if alpha <= 0.0:
             return
-        p = self.px[y * self.width + x]
+        p = self.px[y * self.pw + x]
         for i in range(3):
             p[i] += (color[i] - p[i]) * alpha
 
     def paint(self, box, sdf, fill, outline=INK, width=1.6):
         """Fills the region where sdf(x, y) < 0; fill(x, y) gives the colour there."""
-        lx0, ly0, lx1, ly1 = self.limit
-        x0, y0 = max(lx0, int(box[0]) - 2), max(ly0, int(box[1]) - 2)
-        x1, y1 = min(lx1, int(box[2]) + 3), min(ly1, int(box[3]) + 3)
+        s = self.scale
+        lx0, ly0, lx1, ly1 = self.pixel_limit()
+        x0, y0 = max(lx0, int(box[0] * s) - 2), max(ly0, int(box[1] * s) - 2)
+        x1, y1 = min(lx1, int(box[2] * s) + 3), min(ly1, int(box[3] * s) + 3)
         for y in range(y0, y1):
             for x in range(x0, x1):
-                d = sdf(x + 0.5, y + 0.5)
+                u, v = (x + 0.5) / s, (y + 0.5) / s
+                d = sdf(u, v) * s  # in pixels, so edges stay one pixel soft at every scale
                 if d > 0.6:
                     continue
                 if outline is not None:
                     self.blend(x, y, outline, clamp(0.5 - d))
-                    self.blend(x, y, fill(x + 0.5, y + 0.5), clamp(0.5 - d - width))
+                    self.blend(x, y, fill(u, v), clamp(0.5 - d - width * s))
                 else:
-                    self.blend(x, y, fill(x + 0.5, y + 0.5), clamp(0.5 - d))
+                    self.blend(x, y, fill(u, v), clamp(0.5 - d))
 
     def glow(self, cx, cy, radius, color, strength=0.8):
         """A soft radial halo, strongest at its centre."""
-        lx0, ly0, lx1, ly1 = self.limit
-        for y in range(max(ly0, int(cy - radius)), min(ly1, int(cy + radius) + 1)):
-            for x in range(max(lx0, int(cx - radius)), min(lx1, int(cx + radius) + 1)):
-                r = math.hypot(x + 0.5 - cx, y + 0.5 - cy) / radius
+        s = self.scale
+        lx0, ly0, lx1, ly1 = self.pixel_limit()
+        for y in range(max(ly0, int((cy - radius) * s)), min(ly1, int((cy + radius) * s) + 1)):
+            for x in range(max(lx0, int((cx - radius) * s)), min(lx1, int((cx + radius) * s) + 1)):
+                r = math.hypot((x + 0.5) / s - cx, (y + 0.5) / s - cy) / radius
                 if r < 1.0:
                     self.blend(x, y, color, strength * (1.0 - r) ** 2)
 
     def pixel(self, x, y):
-        return tuple(int(round(clamp(c, 0.0, 255.0))) for c in self.px[y * self.width + x])
+        return tuple(int(round(clamp(c, 0.0, 255.0))) for c in self.px[y * self.pw + x])
 
 
 # --- Shapes: each paints one primitive with its own shading ---------------------------------
@@ -185,10 +208,11 @@ def shadow(cv, cx, cy, rx, ry):
 
 def side_band(cv, x0, x1, fade_right):
     """A pale gradient band down one edge with small diamonds: the frame of the picture."""
-    span = x1 - x0
-    for y in range(cv.height):
-        for x in range(x0, x1):
-            t = (x - x0) / span if fade_right else (x1 - 1 - x) / span
+    px0, px1 = scaled(x0, cv.scale), scaled(x1, cv.scale)
+    span = px1 - px0
+    for y in range(cv.ph):
+        for x in range(px0, px1):
+            t = (x - px0) / span if fade_right else (px1 - 1 - x) / span
             cv.blend(x, y, BAND, (1.0 - t) ** 1.5 * 0.9)
     mid = (x0 + x1) / 2.0
     for y in range(18, cv.height - 10, 36):
@@ -344,8 +368,8 @@ def spirit(cv, cx, cy):
 # --- The two pictures ------------------------------------------------------------------------
 
 
-def system_back():
-    cv = Canvas(573, 437)
+def system_back(scale):
+    cv = Canvas(573, 437, scale)
     side_band(cv, 0, 12, fade_right=True)
     side_band(cv, 561, 573, fade_right=False)
     cv.limit = (0, 0, 130, 437)
@@ -355,8 +379,8 @@ def system_back():
     return cv
 
 
-def option_back():
-    cv = Canvas(514, 437)
+def option_back(scale):
+    cv = Canvas(514, 437, scale)
     side_band(cv, 0, 12, fade_right=True)
     cv.limit = (0, 0, 145, 437)
     mage(cv, 72, 372)
@@ -366,14 +390,14 @@ def option_back():
 
 def write_bmp(path, cv):
     """Writes an uncompressed bottom-up 24-bit BMP."""
-    stride = (cv.width * 3 + 3) & ~3
+    stride = (cv.pw * 3 + 3) & ~3
     image = bytearray()
-    for y in range(cv.height - 1, -1, -1):
-        for x in range(cv.width):
+    for y in range(cv.ph - 1, -1, -1):
+        for x in range(cv.pw):
             r, g, b = cv.pixel(x, y)
             image += bytes((b, g, r))
-        image += bytes(stride - cv.width * 3)
-    info = struct.pack("<IiiHHIIiiII", 40, cv.width, cv.height, 1, 24, 0, len(image),
+        image += bytes(stride - cv.pw * 3)
+    info = struct.pack("<IiiHHIIiiII", 40, cv.pw, cv.ph, 1, 24, 0, len(image),
                        PELS_PER_METRE, PELS_PER_METRE, 0, 0)
     header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(image), 0, 0, 14 + len(info))
     with open(path, "wb") as f:
@@ -497,11 +521,24 @@ def write_ico(path, sizes=ICON_SIZES):
         f.write(directory + b"".join(images))
 
 
+# Each picture: file name, drawing, scale (the 100 % pictures have no suffix).
+PICTURES = [(name + suffix + ".bmp", draw, scale)
+            for name, draw in (("SystemBack", system_back), ("OptionBack", option_back))
+            for suffix, scale in (("", 1), ("150", 1.5), ("200", 2))]
+
+
+def draw_one(job):
+    path, draw, scale = job
+    write_bmp(path, draw(scale))
+
+
 def main():
     out = sys.argv[1]
     os.makedirs(out, exist_ok=True)
-    write_bmp(os.path.join(out, "SystemBack.bmp"), system_back())
-    write_bmp(os.path.join(out, "OptionBack.bmp"), option_back())
+    jobs = [(os.path.join(out, name), draw, scale) for name, draw, scale in PICTURES]
+    # The larger masters take a while in pure Python: draw them side by side.
+    with multiprocessing.Pool() as pool:
+        pool.map(draw_one, jobs)
     write_ico(os.path.join(out, "TessarilSetup.ico"))
 
 

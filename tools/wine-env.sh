@@ -10,6 +10,8 @@ export TESSARIL_BUILD TESSARIL_SOURCE
 #   korean (the default): 32-bit, made under ko_KR, "굴림" replaced by NanumGothic.
 #   win64: 64-bit Windows 10 (wine64 beside wine32), otherwise as korean; a 32-bit program's
 #          HKLM\Software lies under Software\WOW6432Node there, as on a player's Windows.
+#   english: 32-bit, made under en_US (so "MS Shell Dlg" is Tahoma), no "굴림" at all, and
+#            Hangul reached through font linking, as English Windows reaches Malgun Gothic.
 export TESSARIL_PROFILE=${TESSARIL_PROFILE:-korean}
 case "$TESSARIL_PROFILE" in
   korean)
@@ -22,6 +24,11 @@ case "$TESSARIL_PROFILE" in
     export WINEARCH=win64
     TESSARIL_PREFIX_LANG=ko_KR.UTF-8
     ;;
+  english)
+    export WINEPREFIX="$TESSARIL_BUILD/wineprefix-english"
+    export WINEARCH=win32
+    TESSARIL_PREFIX_LANG=en_US.UTF-8
+    ;;
   *)
     echo "wine-env: unknown profile '$TESSARIL_PROFILE'" >&2
     return 2 2>/dev/null || exit 2
@@ -30,9 +37,10 @@ esac
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono/Gecko install prompts, no desktop menu entries.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-# Wine takes its ANSI code page from the locale: Korean (949) unless a test asks for another.
+# Wine takes its ANSI code page from the locale: the profile's own unless a test asks for
+# another (Korean 949 in the default profile).
 unset LC_ALL
-export LANG=${TESSARIL_LANG:-ko_KR.UTF-8}
+export LANG=${TESSARIL_LANG:-$TESSARIL_PREFIX_LANG}
 
 # One display number per build tree and profile, so that two trees can test side by side.
 tessaril_display_number() {
@@ -91,6 +99,16 @@ tessaril_profile_init() {
       # A program that lists no supported Windows versions is then told 6.2.
       wine winecfg -v win10 >/dev/null 2>&1
       ;;
+    english)
+      # English Windows has Tahoma behind "MS Shell Dlg" and links it to Malgun Gothic for
+      # Hangul. Wine's Tahoma is packaged but not installed into a prefix; NanumGothic stands
+      # in for Malgun Gothic in Wine's own link list for Tahoma.
+      cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf \
+        "$WINEPREFIX/drive_c/windows/Fonts/"
+      wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+        /v Tahoma /t REG_MULTI_SZ /f /d 'MSGOTHIC.TTC,MS UI Gothic\0MINGLIU.TTC,PMingLiU\0SIMSUN.TTC,SimSun\0GULIM.TTC,Gulim\0YUGOTHM.TTC,Yu Gothic UI\0MSJH.TTC,Microsoft JhengHei UI\0MSYH.TTC,Microsoft YaHei UI\0NanumGothic.ttf,NanumGothic\0SEGUISYM.TTF,Segoe UI Symbol' \
+        >/dev/null 2>&1
+      ;;
   esac
 }
 
@@ -104,6 +122,16 @@ tessaril_korean_fonts() {
   wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
     /v NanumGothic /t REG_MULTI_SZ /f \
     /d 'VL-PGothic-Regular.ttf,VL PGothic\0wqy-microhei.ttc,WenQuanYi Micro Hei' >/dev/null 2>&1
+}
+
+# The logical DPI (96 at 100 %, 144 at 150 %) that programs started from now on get.
+tessaril_set_dpi() { # $1: DPI
+  local hex; hex=$(printf '%08x' "$1")
+  tessaril_reg_import "[HKEY_CURRENT_USER\Control Panel\Desktop]
+\"LogPixels\"=dword:$hex
+[HKEY_LOCAL_MACHINE\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts]
+\"LogPixels\"=dword:$hex
+"
 }
 
 # Creates the profile's prefix once, under a lock so that parallel tests cannot race on it.
@@ -125,6 +153,14 @@ tessaril_prefix() {
     wineserver -w
     touch "$WINEPREFIX/.tessaril-ready"
   ) 9>"$WINEPREFIX.lock"
+}
+
+# Creates another profile's prefix, for tests of that profile inside this run.
+tessaril_prefix_of() { # $1: profile
+  (
+    export TESSARIL_PROFILE=$1
+    source "$TESSARIL_SOURCE/tools/wine-env.sh" "$TESSARIL_BUILD" && tessaril_prefix
+  )
 }
 
 # A harness run: its own Xvfb, the prefix, a persistent server (sparing every process Wine's

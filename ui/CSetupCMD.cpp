@@ -1,28 +1,33 @@
 // CSetupCMD: the Option page's 21 switches.
 #include "ui/CSetupCMD.h"
 
-#include "framework/CDCHandle.h"
 #include "settings/NameTable.h"
 #include "ui/resource.h"
 
 // Switch i, as in m_aCmdOnOff and the name table ("/notrade" is 13 + 0, its tip 51 + 0).
-const UINT kSwitchBoxIds[kCmdSwitchCount] = {
-    IDC_CMD_NOTRADE,    IDC_CMD_NOSHIFT,  IDC_CMD_NOCTRL,   IDC_CMD_SKILLFAIL, IDC_CMD_NOTALKMSG,
-    IDC_CMD_NOTALKMSG2, IDC_CMD_SHOWNAME, IDC_CMD_FOG,      IDC_CMD_AURA,      IDC_CMD_WINDOW,
-    IDC_CMD_MISS,       IDC_CMD_EFFECT,   IDC_CMD_SHOPPING, IDC_CMD_STATEINFO, IDC_CMD_LOGINOUT,
-    IDC_CMD_SNAP,       IDC_CMD_ITEMSNAP, IDC_CMD_CAMERA,   IDC_CMD_HOAI,      IDC_CMD_MERAI,
-    IDC_CMD_LIGHTMAP};
-
-namespace {
-CButton CSetupCMD::*const kSwitchBoxes[kCmdSwitchCount] = {
-    &CSetupCMD::m_chkNotrade,   &CSetupCMD::m_chkNoshift,   &CSetupCMD::m_chkNoctrl,
-    &CSetupCMD::m_chkSkillfail, &CSetupCMD::m_chkNotalkmsg, &CSetupCMD::m_chkNotalkmsg2,
-    &CSetupCMD::m_chkShowname,  &CSetupCMD::m_chkFog,       &CSetupCMD::m_chkAura,
-    &CSetupCMD::m_chkWindow,    &CSetupCMD::m_chkMiss,      &CSetupCMD::m_chkEffect,
-    &CSetupCMD::m_chkShopping,  &CSetupCMD::m_chkStateinfo, &CSetupCMD::m_chkLoginout,
-    &CSetupCMD::m_chkSnap,      &CSetupCMD::m_chkItemsnap,  &CSetupCMD::m_chkCamera,
-    &CSetupCMD::m_chkHoai,      &CSetupCMD::m_chkMerai,     &CSetupCMD::m_chkLightmap};
-}  // namespace
+const SwitchBinding kSwitchBoxes[kCmdSwitchCount] = {
+    {IDC_CMD_NOTRADE, &CSetupCMD::m_chkNotrade},
+    {IDC_CMD_NOSHIFT, &CSetupCMD::m_chkNoshift},
+    {IDC_CMD_NOCTRL, &CSetupCMD::m_chkNoctrl},
+    {IDC_CMD_SKILLFAIL, &CSetupCMD::m_chkSkillfail},
+    {IDC_CMD_NOTALKMSG, &CSetupCMD::m_chkNotalkmsg},
+    {IDC_CMD_NOTALKMSG2, &CSetupCMD::m_chkNotalkmsg2},
+    {IDC_CMD_SHOWNAME, &CSetupCMD::m_chkShowname},
+    {IDC_CMD_FOG, &CSetupCMD::m_chkFog},
+    {IDC_CMD_AURA, &CSetupCMD::m_chkAura},
+    {IDC_CMD_WINDOW, &CSetupCMD::m_chkWindow},
+    {IDC_CMD_MISS, &CSetupCMD::m_chkMiss},
+    {IDC_CMD_EFFECT, &CSetupCMD::m_chkEffect},
+    {IDC_CMD_SHOPPING, &CSetupCMD::m_chkShopping},
+    {IDC_CMD_STATEINFO, &CSetupCMD::m_chkStateinfo},
+    {IDC_CMD_LOGINOUT, &CSetupCMD::m_chkLoginout},
+    {IDC_CMD_SNAP, &CSetupCMD::m_chkSnap},
+    {IDC_CMD_ITEMSNAP, &CSetupCMD::m_chkItemsnap},
+    {IDC_CMD_CAMERA, &CSetupCMD::m_chkCamera},
+    {IDC_CMD_HOAI, &CSetupCMD::m_chkHoai},
+    {IDC_CMD_MERAI, &CSetupCMD::m_chkMerai},
+    {IDC_CMD_LIGHTMAP, &CSetupCMD::m_chkLightmap},
+};
 
 IMPLEMENT_DYNCREATE(CSetupCMD, CSkinPage)
 
@@ -52,34 +57,20 @@ ON_WM_PAINT()
 ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
-// The picture's artwork stands at its left, 25 pixels in from the page's edge.
-CSetupCMD::CSetupCMD() : CSkinPage(IDD_OPTION_PAGE, IDB_OPTION_BACK, 25) {}
+namespace {
+// The picture's artwork stands at its left, 25 pixels in from the page's edge; the boxes'
+// texts are drawn straight onto the white.
+const SkinLook kOptionLook = {
+    {{IDB_OPTION_BACK, 1}, {IDB_OPTION_BACK_150, 1.5}, {IDB_OPTION_BACK_200, 2}}, 25, true};
+}  // namespace
 
-CButton& CSetupCMD::SwitchBox(int i) { return this->*kSwitchBoxes[i]; }
+CSetupCMD::CSetupCMD() : CSkinPage(IDD_OPTION_PAGE, kOptionLook) {}
+
+CButton& CSetupCMD::SwitchBox(int i) { return this->*kSwitchBoxes[i].box; }
 
 void CSetupCMD::DoDataExchange(CDataExchange* dx) {
   CSkinPage::DoDataExchange(dx);
-  DDX_Control(dx, IDC_CMD_NOTALKMSG2, m_chkNotalkmsg2);
-  DDX_Control(dx, IDC_CMD_NOTALKMSG, m_chkNotalkmsg);
-  DDX_Control(dx, IDC_CMD_LIGHTMAP, m_chkLightmap);
-  DDX_Control(dx, IDC_CMD_MERAI, m_chkMerai);
-  DDX_Control(dx, IDC_CMD_HOAI, m_chkHoai);
-  DDX_Control(dx, IDC_CMD_CAMERA, m_chkCamera);
-  DDX_Control(dx, IDC_CMD_ITEMSNAP, m_chkItemsnap);
-  DDX_Control(dx, IDC_CMD_SNAP, m_chkSnap);
-  DDX_Control(dx, IDC_CMD_LOGINOUT, m_chkLoginout);
-  DDX_Control(dx, IDC_CMD_STATEINFO, m_chkStateinfo);
-  DDX_Control(dx, IDC_CMD_SHOPPING, m_chkShopping);
-  DDX_Control(dx, IDC_CMD_EFFECT, m_chkEffect);
-  DDX_Control(dx, IDC_CMD_MISS, m_chkMiss);
-  DDX_Control(dx, IDC_CMD_WINDOW, m_chkWindow);
-  DDX_Control(dx, IDC_CMD_AURA, m_chkAura);
-  DDX_Control(dx, IDC_CMD_FOG, m_chkFog);
-  DDX_Control(dx, IDC_CMD_SHOWNAME, m_chkShowname);
-  DDX_Control(dx, IDC_CMD_SKILLFAIL, m_chkSkillfail);
-  DDX_Control(dx, IDC_CMD_NOCTRL, m_chkNoctrl);
-  DDX_Control(dx, IDC_CMD_NOSHIFT, m_chkNoshift);
-  DDX_Control(dx, IDC_CMD_NOTRADE, m_chkNotrade);
+  for (const SwitchBinding& binding : kSwitchBoxes) DDX_Control(dx, binding.id, this->*binding.box);
 }
 
 void CSetupCMD::InitControls() {
@@ -88,14 +79,8 @@ void CSetupCMD::InitControls() {
 }
 
 void CSetupCMD::InitToolTips() {
-  CreateToolTips(kSwitchBoxIds, kCmdSwitchCount, kNameFirstSwitchTip);
-}
-
-HBRUSH CSetupCMD::OnCtlColor(HDC dc, HWND, UINT) {
-  CDCHandle context(dc);
-  context.SetTextColor(RGB(0, 0, 0));
-  context.SetBkMode(TRANSPARENT);
-  return m_brushBack;
+  CreateToolTip();
+  for (int i = 0; i < kCmdSwitchCount; ++i) AddToolTip(kSwitchBoxes[i].id, kNameFirstSwitchTip + i);
 }
 
 void CSetupCMD::StoreSwitch(int i) {

@@ -43,7 +43,6 @@ class CSetupCMD : public CSkinPage {
  protected:
   void DoDataExchange(CDataExchange* dx) override;
   void InitToolTips() override;
-  HBRUSH OnCtlColor(HDC dc, HWND control, UINT type);
 
   // Stores the box's new state (0 or 1) as switch i.
   void StoreSwitch(int i);
@@ -70,5 +69,10 @@ class CSetupCMD : public CSkinPage {
   void OnLightmapClicked();
 };
 
-// The control id of switch i's box.
-extern const UINT kSwitchBoxIds[kCmdSwitchCount];
+// The box of one switch: its control id and the member bound to it.
+struct SwitchBinding {
+  UINT id;
+  CButton CSetupCMD::*box;
+};
+// Entry i is switch i's (the order of m_aCmdOnOff).
+extern const SwitchBinding kSwitchBoxes[kCmdSwitchCount];

@@ -5,7 +5,6 @@
 #include <string.h>
 
 #include "display/VideoDevices.h"
-#include "framework/CDCHandle.h"
 #include "script/CScriptHost.h"
 #include "settings/CRegistry.h"
 #include "settings/NameTable.h"
@@ -15,19 +14,17 @@
 namespace {
 CRegistry& Settings() { return *CRegistry::GetInstance(); }
 
-// The hardware device at a position of the device list, or null.
-const VideoDeviceEntry* FindHardwareDevice(int position) {
-  const VideoDeviceEntry* devices = GetVideoDevices();
-  int count = 0;
-  for (DWORD i = 0; i < GetVideoDeviceCount(); ++i) {
-    if (!devices[i].hardware)
-      continue;
-    if (count == position)
-      return &devices[i];
-    ++count;
-  }
-  return nullptr;
-}
+// Each slider and the setting that stores its position.
+struct SliderBinding {
+  CSliderCtrl CSetupOption::*slider;
+  int CRegistry::*setting;
+};
+const SliderBinding kSliders[] = {
+    {&CSetupOption::m_sldSprite, &CRegistry::m_nSpriteMode},
+    {&CSetupOption::m_sldTexture, &CRegistry::m_nTextureMode},
+    {&CSetupOption::m_sldBgmVolume, &CRegistry::m_nBgmVolume},
+    {&CSetupOption::m_sldEffectVolume, &CRegistry::m_nEffectVolume},
+};
 }  // namespace
 
 IMPLEMENT_DYNCREATE(CSetupOption, CSkinPage)
@@ -38,10 +35,10 @@ ON_BN_CLICKED(IDC_MOUSE_EXCLUSIVE, &CSetupOption::OnMouseExclusiveClicked)
 ON_BN_CLICKED(IDC_BGM_ON, &CSetupOption::OnBgmOnClicked)
 ON_BN_CLICKED(IDC_EFFECT_ON, &CSetupOption::OnEffectOnClicked)
 ON_BN_CLICKED(IDC_NO_SOUND, &CSetupOption::OnNoSoundClicked)
-ON_NOTIFY(NM_RELEASEDCAPTURE, IDC_SPRITE, &CSetupOption::OnSpriteReleased)
-ON_NOTIFY(NM_RELEASEDCAPTURE, IDC_TEXTURE, &CSetupOption::OnTextureReleased)
-ON_NOTIFY(NM_RELEASEDCAPTURE, IDC_BGM_VOLUME, &CSetupOption::OnBgmVolumeReleased)
-ON_NOTIFY(NM_RELEASEDCAPTURE, IDC_EFFECT_VOLUME, &CSetupOption::OnEffectVolumeReleased)
+ON_NOTIFY(NM_RELEASEDCAPTURE, IDC_SPRITE, &CSetupOption::OnSliderReleased)
+ON_NOTIFY(NM_RELEASEDCAPTURE, IDC_TEXTURE, &CSetupOption::OnSliderReleased)
+ON_NOTIFY(NM_RELEASEDCAPTURE, IDC_BGM_VOLUME, &CSetupOption::OnSliderReleased)
+ON_NOTIFY(NM_RELEASEDCAPTURE, IDC_EFFECT_VOLUME, &CSetupOption::OnSliderReleased)
 ON_WM_HSCROLL()
 ON_CBN_SELCHANGE(IDC_DEVICE, &CSetupOption::OnDeviceChanged)
 ON_CBN_SELCHANGE(IDC_MODE, &CSetupOption::OnModeChanged)
@@ -49,11 +46,13 @@ ON_WM_PAINT()
 ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
+namespace {
+const SkinLook kSystemLook = {
+    {{IDB_SYSTEM_BACK, 1}, {IDB_SYSTEM_BACK_150, 1.5}, {IDB_SYSTEM_BACK_200, 2}}, 0, false};
+}  // namespace
+
 CSetupOption::CSetupOption()
-    : CSkinPage(IDD_SYSTEM_PAGE, IDB_SYSTEM_BACK, 0),
-      m_osVersion(),
-      m_dwOSMajor(0),
-      m_dwOSMinor(0) {}
+    : CSkinPage(IDD_SYSTEM_PAGE, kSystemLook), m_osVersion(), m_dwOSMajor(0), m_dwOSMinor(0) {}
 
 void CSetupOption::DoDataExchange(CDataExchange* dx) {
   CSkinPage::DoDataExchange(dx);
@@ -73,7 +72,7 @@ void CSetupOption::DoDataExchange(CDataExchange* dx) {
 void CSetupOption::InitControls() {
   const CRegistry& r = Settings();
   FillDeviceList();
-  FillModeList();
+  UseChosenDevice();
   m_chkFullScreen.SetCheck(r.m_nFullScreen);
   m_chkMouseExclusive.SetCheck(r.m_nMouseExclusive);
   m_sldSprite.SetRange(0, 2, true);
@@ -91,47 +90,52 @@ void CSetupOption::InitControls() {
 
 void CSetupOption::FillDeviceList() {
   m_cmbDevice.ResetContent();
-  const VideoDeviceEntry* devices = GetVideoDevices();
-  for (DWORD i = 0; i < GetVideoDeviceCount(); ++i)
-    if (devices[i].hardware)
-      m_cmbDevice.AddString(devices[i].description);
+  for (int i = 0; const VideoDeviceEntry* device = FindHardwareDevice(i); ++i)
+    m_cmbDevice.AddString(device->description);
   m_cmbDevice.SetCurSel(Settings().m_nDeviceIndex);
 }
 
-void CSetupOption::FillModeList() {
+void CSetupOption::UseChosenDevice() {
   CRegistry& r = Settings();
+  const VideoDeviceEntry* device = FindHardwareDevice(r.m_nDeviceIndex);
+  if (device)
+    r.TakeDeviceIdentity(*device);
+  const int listed = FillModeList(device);
+  ChooseFirstRunMode(listed);
+  m_cmbMode.SetCurSel(r.m_nModeIndex);
+}
+
+int CSetupOption::FillModeList(const VideoDeviceEntry* device) {
   m_cmbMode.ResetContent();
   memset(&m_osVersion, 0, sizeof(m_osVersion));
   m_osVersion.dwOSVersionInfoSize = sizeof(m_osVersion);
   GetVersionExA(&m_osVersion);
   m_dwOSMajor = m_osVersion.dwMajorVersion;
   m_dwOSMinor = m_osVersion.dwMinorVersion;
+  if (!device)
+    return 0;
+  const int listed =
+      ListOfferedModes(*device, m_dwOSMajor, m_dwOSMinor, g_listedModes, kListedModeCapacity);
+  for (int i = 0; i < listed; ++i) {
+    char text[64];
+    snprintf(text, sizeof(text), "%d x %d x %d", g_listedModes[i].width, g_listedModes[i].height,
+             g_listedModes[i].bitsPerPixel);
+    m_cmbMode.AddString(text);
+  }
+  return listed;
+}
 
-  int listed = 0;
-  if (const VideoDeviceEntry* device = FindHardwareDevice(r.m_nDeviceIndex)) {
-    memcpy(r.m_szDeviceName, device->description, sizeof(r.m_szDeviceName));
-    r.m_szDeviceName[sizeof(r.m_szDeviceName) - 1] = '\0';
-    r.m_guidDevice = device->deviceGuid;
-    r.m_guidDriver = device->driverGuid;
-    listed =
-        ListOfferedModes(*device, m_dwOSMajor, m_dwOSMinor, g_listedModes, kListedModeCapacity);
-    for (int i = 0; i < listed; ++i) {
-      char text[64];
-      snprintf(text, sizeof(text), "%d x %d x %d", g_listedModes[i].width, g_listedModes[i].height,
-               g_listedModes[i].bitsPerPixel);
-      m_cmbMode.AddString(text);
-    }
+// No resolution chosen yet: offer 1024 x 768 when listed (the depth stays as it is).
+void CSetupOption::ChooseFirstRunMode(int listed) {
+  CRegistry& r = Settings();
+  if (r.m_nWidth != 0 || r.m_nHeight != 0)
+    return;
+  const int choice = FindFirstRunMode(g_listedModes, listed);
+  if (choice >= 0) {
+    r.m_nModeIndex = choice;
+    r.m_nWidth = 1024;
+    r.m_nHeight = 768;
   }
-  // First run: no resolution chosen yet, so offer 1024 x 768 (the depth stays as it is).
-  if (r.m_nWidth == 0 && r.m_nHeight == 0) {
-    const int choice = FindDefaultMode(g_listedModes, listed);
-    if (choice >= 0) {
-      r.m_nModeIndex = choice;
-      r.m_nWidth = 1024;
-      r.m_nHeight = 768;
-    }
-  }
-  m_cmbMode.SetCurSel(r.m_nModeIndex);
 }
 
 void CSetupOption::InitToolTips() {
@@ -139,7 +143,9 @@ void CSetupOption::InitToolTips() {
   static const UINT kIds[] = {IDC_DEVICE, IDC_MODE,      IDC_FULLSCREEN, IDC_MOUSE_EXCLUSIVE,
                               IDC_SPRITE, IDC_TEXTURE,   IDC_BGM_VOLUME, IDC_EFFECT_VOLUME,
                               IDC_BGM_ON, IDC_EFFECT_ON, IDC_NO_SOUND};
-  CreateToolTips(kIds, sizeof(kIds) / sizeof(kIds[0]), kNameFirstSystemTip);
+  CreateToolTip();
+  for (int i = 0; i < static_cast<int>(sizeof(kIds) / sizeof(kIds[0])); ++i)
+    AddToolTip(kIds[i], kNameFirstSystemTip + i);
 }
 
 void CSetupOption::OnOK() {
@@ -171,38 +177,21 @@ void CSetupOption::OnNoSoundClicked() {
   Settings().m_nSoundMode = m_chkNoSound.GetCheck() == BST_CHECKED ? 0 : 1;
 }
 
-void CSetupOption::OnSpriteReleased(NMHDR*, LRESULT* result) {
-  Settings().m_nSpriteMode = m_sldSprite.GetPos();
-  *result = 0;
-}
-
-void CSetupOption::OnTextureReleased(NMHDR*, LRESULT* result) {
-  Settings().m_nTextureMode = m_sldTexture.GetPos();
-  *result = 0;
-}
-
-void CSetupOption::OnBgmVolumeReleased(NMHDR*, LRESULT* result) {
-  Settings().m_nBgmVolume = m_sldBgmVolume.GetPos();
-  *result = 0;
-}
-
-void CSetupOption::OnEffectVolumeReleased(NMHDR*, LRESULT* result) {
-  Settings().m_nEffectVolume = m_sldEffectVolume.GetPos();
+void CSetupOption::OnSliderReleased(NMHDR* header, LRESULT* result) {
+  StoreSliderPosition(header->hwndFrom);
   *result = 0;
 }
 
 // A slider moved with the keyboard reports only here (TB_LINEDOWN, TB_PAGEUP, ...), never
 // with NM_RELEASEDCAPTURE, so its position is stored whatever moved it.
-void CSetupOption::OnHScroll(UINT, UINT, HWND bar) {
-  CRegistry& r = Settings();
-  if (bar == m_sldSprite.m_hWnd)
-    r.m_nSpriteMode = m_sldSprite.GetPos();
-  else if (bar == m_sldTexture.m_hWnd)
-    r.m_nTextureMode = m_sldTexture.GetPos();
-  else if (bar == m_sldBgmVolume.m_hWnd)
-    r.m_nBgmVolume = m_sldBgmVolume.GetPos();
-  else if (bar == m_sldEffectVolume.m_hWnd)
-    r.m_nEffectVolume = m_sldEffectVolume.GetPos();
+void CSetupOption::OnHScroll(UINT, UINT, HWND bar) { StoreSliderPosition(bar); }
+
+void CSetupOption::StoreSliderPosition(HWND slider) {
+  for (const SliderBinding& binding : kSliders) {
+    const CSliderCtrl& control = this->*binding.slider;
+    if (slider && control.m_hWnd == slider)
+      Settings().*binding.setting = control.GetPos();
+  }
 }
 
 // The old mode position is kept and selected in the new list (no selection when it is
@@ -212,7 +201,7 @@ void CSetupOption::OnDeviceChanged() {
   if (selection < 0)
     return;
   Settings().m_nDeviceIndex = selection;
-  FillModeList();
+  UseChosenDevice();
 }
 
 void CSetupOption::OnModeChanged() {
@@ -225,11 +214,4 @@ void CSetupOption::OnModeChanged() {
   r.m_nBitPerPixel = g_listedModes[selection].bitsPerPixel;
   r.m_nWidth = g_listedModes[selection].width;
   r.m_nHeight = g_listedModes[selection].height;
-}
-
-HBRUSH CSetupOption::OnCtlColor(HDC dc, HWND, UINT) {
-  CDCHandle context(dc);
-  context.SetTextColor(RGB(0, 0, 0));
-  context.SetBkColor(RGB(255, 255, 255));
-  return m_brushBack;
 }

@@ -7,6 +7,8 @@
 #include "framework/CSliderCtrl.h"
 #include "ui/CSkinPage.h"
 
+struct VideoDeviceEntry;
+
 // One item of the resolution list.
 struct ListedMode {
   int width = 640;
@@ -26,9 +28,12 @@ class CSetupOption : public CSkinPage {
   void InitControls() override;
   // The hardware devices of the device list, the chosen one selected.
   void FillDeviceList();
-  // The chosen device's offered modes; takes the device's identity into the record, and
-  // chooses 1024 x 768 when no resolution was chosen yet.
-  void FillModeList();
+  // The chosen device (m_nDeviceIndex) becomes the one to save, its modes fill the list,
+  // a first run gets its resolution, and the stored position is selected.
+  void UseChosenDevice();
+  // The device's offered modes (none without a device); returns how many were listed.
+  int FillModeList(const VideoDeviceEntry* device);
+  void ChooseFirstRunMode(int listed);
 
   // OK on the sheet: asks whether to save and records the answer in g_bAccepted.
   void OnOK() override;
@@ -59,13 +64,12 @@ class CSetupOption : public CSkinPage {
   void OnBgmOnClicked();
   void OnEffectOnClicked();
   void OnNoSoundClicked();
-  void OnSpriteReleased(NMHDR* header, LRESULT* result);
-  void OnTextureReleased(NMHDR* header, LRESULT* result);
-  void OnBgmVolumeReleased(NMHDR* header, LRESULT* result);
-  void OnEffectVolumeReleased(NMHDR* header, LRESULT* result);
+  // NM_RELEASEDCAPTURE: a mouse drag or click on a slider ended.
+  void OnSliderReleased(NMHDR* header, LRESULT* result);
   // Any position change of a slider, by mouse or keyboard.
   void OnHScroll(UINT code, UINT position, HWND bar);
+  // Stores the slider's position in its setting.
+  void StoreSliderPosition(HWND slider);
   void OnDeviceChanged();
   void OnModeChanged();
-  HBRUSH OnCtlColor(HDC dc, HWND control, UINT type);
 };

@@ -1,14 +1,22 @@
 // CSetupSheet: the button row and Reset.
 #include "ui/CSetupSheet.h"
 
-#include "framework/CDCHandle.h"
+#include "framework/CDC.h"
 #include "settings/CRegistry.h"
 #include "ui/CSkinPage.h"
 #include "ui/resource.h"
 
 namespace {
 const int kApplyButtonId = 0x3021;
-}
+
+// The captions of the reworked button row, wide so that they read the same on every code page.
+struct ButtonCaptions {
+  const wchar_t* ok;
+  const wchar_t* cancel;
+  const wchar_t* reset;
+};
+const ButtonCaptions kButtonCaptions = {L"확인", L"취소", L"초기화"};
+}  // namespace
 
 IMPLEMENT_DYNAMIC(CSetupSheet, CPropertySheet)
 
@@ -27,12 +35,11 @@ BOOL CSetupSheet::OnInitDialog() {
   ShiftLeft(IDOK, 10);
   ShiftLeft(IDCANCEL, 10);
   ShiftLeft(IDHELP, 10);
-  // Wide captions: they read the same whatever the system code page is.
-  SetDlgItemTextW(m_hWnd, IDOK, L"확인");
-  SetDlgItemTextW(m_hWnd, IDCANCEL, L"취소");
+  SetDlgItemTextW(m_hWnd, IDOK, kButtonCaptions.ok);
+  SetDlgItemTextW(m_hWnd, IDCANCEL, kButtonCaptions.cancel);
   // Reset takes Help's place, size and font; it is no tab stop and not the default button.
   const RECT place = GetClientRectOf(IDHELP);
-  m_btnReset.Create(L"초기화", WS_CHILD | WS_VISIBLE, place, m_hWnd, IDC_RESET);
+  m_btnReset.Create(kButtonCaptions.reset, WS_CHILD | WS_VISIBLE, place, m_hWnd, IDC_RESET);
   HWND help = GetDlgItem(IDHELP);
   const LRESULT font = SendDlgItemMessageW(m_hWnd, IDHELP, WM_GETFONT, 0, 0);
   m_btnReset.SendMessage(WM_SETFONT, static_cast<WPARAM>(font), TRUE);

@@ -1,6 +1,9 @@
 // CSkinPage: the pages' background, tooltips and initialisation.
 #include "ui/CSkinPage.h"
 
+#include <math.h>
+
+#include "framework/CDC.h"
 #include "framework/CMemoryDC.h"
 #include "framework/CPaintDC.h"
 #include "framework/CWinApp.h"
@@ -9,24 +12,35 @@
 
 IMPLEMENT_DYNAMIC(CSkinPage, CPropertyPage)
 
-CSkinPage::CSkinPage(UINT templateId, UINT bitmapId, int backX)
+CSkinPage::CSkinPage(UINT templateId, const SkinLook& look)
     : CPropertyPage(templateId),
       m_nBackWidth(0),
       m_nBackHeight(0),
       m_bInitialized(false),
-      m_nBitmapId(bitmapId),
-      m_nBackX(backX) {
+      m_look(look),
+      m_nBackX(look.backX),
+      m_pBackMapped(nullptr),
+      m_pBackBits(nullptr) {
   m_brushBack.CreateSolidBrush(RGB(255, 255, 255));
 }
 
 BOOL CSkinPage::OnInitDialog() {
   CPropertyPage::OnInitDialog();
-  if (m_bmpBack.LoadBitmap(AfxGetResourceHandle(), m_nBitmapId)) {
-    BITMAP info = {};
-    m_bmpBack.GetBitmap(&info);
+  // The picture grows with the page's layout; at 100 % it is the 100 % picture, unscaled.
+  const PictureChoice picture = ChoosePicture(m_look.pictures, kPictureMasters, PageGrowth(m_hWnd));
+  const LoadedPicture loaded = LoadPicture(AfxGetResourceHandle(), picture);
+  m_bmpBack.Attach(loaded.bitmap);
+  m_pBackMapped = loaded.mapped;
+  m_pBackBits = loaded.bits;
+  BITMAP info = {};
+  if (m_bmpBack.GetBitmap(&info)) {
     m_nBackWidth = info.bmWidth;
     m_nBackHeight = info.bmHeight;
+  } else if (m_pBackMapped) {
+    m_nBackWidth = loaded.width;
+    m_nBackHeight = loaded.height;
   }
+  m_nBackX = static_cast<int>(lround(m_look.backX * picture.scale));
   InitControls();
   InitToolTips();
   m_bInitialized = true;
@@ -39,18 +53,32 @@ BOOL CSkinPage::PreTranslateMessage(MSG* msg) {
   return CPropertyPage::PreTranslateMessage(msg);
 }
 
-void CSkinPage::CreateToolTips(const UINT* ids, int count, int firstKey) {
-  m_toolTip.Create(m_hWnd);
-  for (int i = 0; i < count; ++i)
-    m_toolTip.AddTool(GetDlgItem(ids[i]), g_scriptHost.GetMessage(GetName(firstKey + i)));
+void CSkinPage::CreateToolTip() { m_toolTip.Create(m_hWnd); }
+
+void CSkinPage::AddToolTip(UINT id, int nameIndex) {
+  m_toolTip.AddTool(GetDlgItem(id), g_scriptHost.GetMessage(GetName(nameIndex)));
 }
 
 // The whole picture is copied each time; the paint context clips it to what needs painting
 // and to the page, and the controls paint themselves over it.
 void CSkinPage::OnPaint() {
   CPaintDC dc(m_hWnd);
+  if (m_pBackMapped) {
+    dc.SetDIBitsToDevice(m_nBackX, 0, m_nBackWidth, m_nBackHeight, m_pBackBits, m_pBackMapped);
+    return;
+  }
   CMemoryDC memory(dc);
   if (m_bmpBack.GetSafeHandle())
-    memory.SelectObject(m_bmpBack);
+    memory.SelectObject(m_bmpBack.GetSafeHandle());
   dc.BitBlt(m_nBackX, 0, m_nBackWidth, m_nBackHeight, memory, 0, 0, SRCCOPY);
+}
+
+HBRUSH CSkinPage::OnCtlColor(HDC dc, HWND, UINT) {
+  CDCHandle context(dc);
+  context.SetTextColor(RGB(0, 0, 0));
+  if (m_look.transparentText)
+    context.SetBkMode(TRANSPARENT);
+  else
+    context.SetBkColor(RGB(255, 255, 255));
+  return m_brushBack;
 }

@@ -6,6 +6,16 @@
 #include "framework/CBrush.h"
 #include "framework/CPropertyPage.h"
 #include "framework/CToolTipCtrl.h"
+#include "ui/PagePicture.h"
+
+const int kPictureMasters = 3;
+
+// What sets the two pages' skins apart.
+struct SkinLook {
+  PictureMaster pictures[kPictureMasters];  // the picture at 100 %, and drawn at 150 % and 200 %
+  int backX;             // where the picture's left edge stands in the page at 100 %
+  bool transparentText;  // control texts drawn straight on the background, not on white
+};
 
 class CSkinPage : public CPropertyPage {
   DECLARE_DYNAMIC(CSkinPage)
@@ -27,18 +37,22 @@ class CSkinPage : public CPropertyPage {
   bool m_bInitialized;
 
  protected:
-  // backX: where the picture's left edge stands in the page.
-  CSkinPage(UINT templateId, UINT bitmapId, int backX);
+  CSkinPage(UINT templateId, const SkinLook& look);
 
   // Binds the controls, loads the picture, sets the controls and their tooltips.
   BOOL OnInitDialog() override;
   virtual void InitToolTips() = 0;
-  // Creates the tooltip and registers one tool per control, with the texts of
-  // name-table entries firstKey, firstKey + 1, ... in the order of the ids.
-  void CreateToolTips(const UINT* ids, int count, int firstKey);
+  void CreateToolTip();
+  // One tool for the control, showing the client's message under name-table entry nameIndex.
+  void AddToolTip(UINT id, int nameIndex);
   void OnPaint();
+  // Every control-colour request, whoever asks: black text, and the white brush behind it.
+  HBRUSH OnCtlColor(HDC dc, HWND control, UINT type);
 
  private:
-  UINT m_nBitmapId;
-  int m_nBackX;
+  const SkinLook& m_look;
+  int m_nBackX;  // backX at the picture's scale
+  // A larger master painted where the image maps it (then m_bmpBack stays empty).
+  const BITMAPINFO* m_pBackMapped;
+  const void* m_pBackBits;
 };

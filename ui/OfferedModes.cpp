@@ -2,8 +2,8 @@
 #include "ui/OfferedModes.h"
 
 bool IsOfferedMode(DWORD width, DWORD height, DWORD bitsPerPixel, DWORD osMajor, DWORD osMinor) {
-  const DWORD depth = (osMajor == 6 && osMinor == 2) ? 32 : 16;
-  return height >= 480 && height <= 1440 && width <= 2048 && bitsPerPixel == depth;
+  return height >= 480 && height <= 1440 && width <= 2048 &&
+         bitsPerPixel == ModeDepthForVersion(osMajor, osMinor);
 }
 
 int ListOfferedModes(const VideoDeviceEntry& device, DWORD osMajor, DWORD osMinor,
@@ -22,7 +22,7 @@ int ListOfferedModes(const VideoDeviceEntry& device, DWORD osMajor, DWORD osMino
   return listed;
 }
 
-int FindDefaultMode(const ListedMode* table, int count) {
+int FindFirstRunMode(const ListedMode* table, int count) {
   for (int i = 0; i < count; ++i)
     if (table[i].width == 1024 && table[i].height == 768)
       return i;

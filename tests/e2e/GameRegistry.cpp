@@ -128,4 +128,22 @@ int ListedModeDepth() {
              : 16;
 }
 
+void SetLogPixels(DWORD dpi) {
+  const struct {
+    HKEY root;
+    const char* path;
+  } keys[] = {{HKEY_CURRENT_USER, "Control Panel\\Desktop"},
+              {HKEY_LOCAL_MACHINE,
+               "System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts"}};
+  for (const auto& k : keys) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(k.root, k.path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+      continue;
+    RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
+                   sizeof(dpi));
+    RegCloseKey(key);
+  }
+}
+
 }  // namespace e2e

@@ -52,5 +52,7 @@ const wchar_t* SessionWindowsVersion();
 // The colour depth of the modes the System page lists under that version: 32 bits where the
 // program is told 6.2 (Windows 8 and later, to a program without a supported-OS list), else 16.
 int ListedModeDepth();
+// The logical DPI (LogPixels, both keys Wine reads) of programs started from now on.
+void SetLogPixels(DWORD dpi);
 
 }  // namespace e2e

@@ -45,7 +45,7 @@ bool CopyTree(const std::wstring& from, const std::wstring& to) {
 }  // namespace
 
 GameSession::GameSession(const std::string& name, const std::wstring& parent)
-    : m_pi(), m_versionSet(false) {
+    : m_pi(), m_versionSet(false), m_dpiSet(false) {
   wchar_t cwd[MAX_PATH] = L"";
   GetCurrentDirectoryW(MAX_PATH, cwd);
   m_folder = (parent.empty() ? std::wstring(cwd) + L"\\e2e-work" : parent) + L"\\" +
@@ -58,6 +58,7 @@ GameSession::GameSession(const std::string& name, const std::wstring& parent)
       << "the exe was not copied";
   DeleteGameKeys();
   SetWineVersion(SessionWindowsVersion());
+  SetLogPixels(96);
 }
 
 GameSession::~GameSession() {
@@ -65,6 +66,8 @@ GameSession::~GameSession() {
   DeleteGameKeys();
   if (m_versionSet || SessionWindowsVersion())
     SetWineVersion(nullptr);
+  if (m_dpiSet)
+    SetLogPixels(96);
 }
 
 void GameSession::SetWindowsVersion(const wchar_t* version) {
@@ -72,15 +75,26 @@ void GameSession::SetWindowsVersion(const wchar_t* version) {
   m_versionSet = true;
 }
 
-bool GameSession::Start() {
+void GameSession::SetScreenDpi(DWORD dpi) {
+  SetLogPixels(dpi);
+  m_dpiSet = true;
+}
+
+bool GameSession::Start(bool suspended) {
   Kill();  // a second run in the same folder: let go of the first process
   std::wstring exe = m_folder + L"\\TessarilSetup.exe";
   std::vector<wchar_t> cmd(exe.begin(), exe.end());
   cmd.push_back(L'\0');
   STARTUPINFOW si = {};
   si.cb = sizeof si;
-  return CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        m_folder.c_str(), &si, &m_pi) != FALSE;
+  return CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE,
+                        suspended ? CREATE_SUSPENDED : 0, nullptr, m_folder.c_str(), &si,
+                        &m_pi) != FALSE;
+}
+
+void GameSession::Resume() {
+  if (m_pi.hThread)
+    ResumeThread(m_pi.hThread);
 }
 
 HWND GameSession::WaitForSheet(DWORD timeoutMs) {

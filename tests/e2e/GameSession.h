@@ -18,8 +18,13 @@ class GameSession {
 
   // Wine's Windows version for the exe ("win7", "win8"); must precede Start.
   void SetWindowsVersion(const wchar_t* version);
+  // The display's logical DPI for the exe (96 is 100 %); must precede Start. Every session
+  // starts at 96 and puts 96 back, so one test's scale never reaches the next.
+  void SetScreenDpi(DWORD dpi);
   // Starts the exe in the game folder; again after the last run ended, for a second run.
-  bool Start();
+  // Suspended, its first thread waits for Resume (a hook can be set on it first).
+  bool Start(bool suspended = false);
+  void Resume();
 
   // The sheet "Tessaril Setup" of this process once it is visible and has its first page.
   HWND WaitForSheet(DWORD timeoutMs = 30000);
@@ -51,6 +56,7 @@ class GameSession {
   std::wstring m_folder;
   PROCESS_INFORMATION m_pi;
   bool m_versionSet;
+  bool m_dpiSet;
 };
 
 }  // namespace e2e

@@ -1,6 +1,9 @@
 // The fixture's start and clean end of a run.
 #include "SessionFixture.h"
 
+#include <stdlib.h>
+#include <string.h>
+
 #include "SessionData.h"
 #include "SheetProbe.h"
 
@@ -9,8 +12,12 @@ namespace e2e {
 GameSession& SessionFixture::Game() {
   if (!m_game) {
     const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    m_game.reset(
-        new GameSession(std::string(info->test_suite_name()) + "." + info->name(), m_parent));
+    // Another profile's run of the same test goes on beside this one: a folder of its own.
+    const char* profile = getenv("TESSARIL_PROFILE");
+    const std::string suffix =
+        profile && *profile && strcmp(profile, "korean") ? std::string(".") + profile : "";
+    m_game.reset(new GameSession(
+        std::string(info->test_suite_name()) + "." + info->name() + suffix, m_parent));
   }
   return *m_game;
 }

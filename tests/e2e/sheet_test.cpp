@@ -17,6 +17,7 @@
 #include "SessionFixture.h"
 #include "SetupWindow.h"
 #include "SheetProbe.h"
+#include "ShowProbe.h"
 #include "Waiting.h"
 #include "ui/resource.h"
 
@@ -130,6 +131,25 @@ TEST_F(E2eSheet, ShowsExactlyOkCancelResetInKorean) {
   EXPECT_EQ(nullptr, ChildById(sheet, 0x3021));
   // The tab captions come from the Korean templates.
   EXPECT_EQ(L"시스템", TextOf(window_->Page(0)));
+}
+
+// Watched from a hook in the program's thread, set before the program runs: at the moment the
+// sheet is first shown, its row is already OK, Cancel and Reset, with OK where it stays.
+// (A window search from outside cannot tell: the unfinished frame would last a millisecond.)
+TEST_F(E2eSheet, IsNeverVisibleBeforeItsButtonRowIsReworked) {
+  ShowWatch watch;
+  ASSERT_TRUE(Game().Start(true));
+  ASSERT_TRUE(watch.Attach(Game().ThreadId())) << "no hook on the program's thread";
+  Game().Resume();
+  HWND sheet = Game().WaitForSheet();
+  ASSERT_NE(nullptr, sheet);
+  m_window.reset(new SetupWindow(Game(), sheet));
+  const FirstShow first = watch.Result();
+  ASSERT_TRUE(first.seen) << "the hook did not see the sheet shown";
+  EXPECT_TRUE(first.reset) << "shown without Reset";
+  EXPECT_FALSE(first.help) << "shown with Help";
+  const RECT ok = RectInParent(ChildById(sheet, IDOK));
+  EXPECT_TRUE(EqualRect(&first.ok, &ok)) << "OK moved after the sheet was shown";
 }
 
 TEST_F(E2eSheet, ResetStandsInHelpsPlaceWithTheButtonsFont) {

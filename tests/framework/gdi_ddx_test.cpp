@@ -5,6 +5,8 @@
 #include "framework/CButton.h"
 #include "framework/CDataExchange.h"
 #include "framework/CDialog.h"
+#include "framework/CMemoryDC.h"
+#include "framework/CPaintDC.h"
 #include "framework/CPropertyPage.h"
 #include "framework/CPropertySheet.h"
 
@@ -37,6 +39,64 @@ TEST(GdiObject, AttachingAnotherHandleDeletesTheFirst) {
   EXPECT_EQ(static_cast<DWORD>(OBJ_BRUSH), GetObjectType(brush.GetSafeHandle()));
 }
 
+// An owned memory context is deleted on exit, and what it had selected is free again.
+TEST(DeviceContext, AMemoryContextIsDeletedAndLetsGoOfItsBitmaps) {
+  HBITMAP first = CreateBitmap(4, 4, 1, 32, nullptr);
+  HBITMAP second = CreateBitmap(4, 4, 1, 32, nullptr);
+  HDC handle = nullptr;
+  {
+    CMemoryDC memory(nullptr);
+    handle = memory;
+    const HGDIOBJ original = GetCurrentObject(memory, OBJ_BITMAP);
+    EXPECT_EQ(original, memory.SelectObject(first));
+    EXPECT_EQ(first, memory.SelectObject(second));
+  }
+  EXPECT_EQ(0u, GetObjectType(handle));
+  HDC other = CreateCompatibleDC(nullptr);
+  EXPECT_NE(nullptr, SelectObject(other, second));
+  EXPECT_NE(nullptr, SelectObject(other, first));
+  DeleteDC(other);
+  EXPECT_TRUE(DeleteObject(first));
+  EXPECT_TRUE(DeleteObject(second));
+}
+
+HGDIOBJ g_paintFonts[2];
+
+LRESULT CALLBACK PaintWithFonts(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_PAINT)
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+  CPaintDC dc(hwnd);
+  for (HGDIOBJ font : g_paintFonts) dc.SelectObject(font);
+  return 0;
+}
+
+// A window of its own context keeps that context's state from paint to paint, so what one
+// paint selected shows whether it was put back before painting ended.
+TEST(DeviceContext, APaintEndsWithTheContextsOriginalFontSelectedAgain) {
+  WNDCLASSW wc = {};
+  wc.style = CS_OWNDC;
+  wc.lpfnWndProc = &PaintWithFonts;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"TessarilOwnDcTest";
+  ASSERT_TRUE(RegisterClassW(&wc));
+  HWND window = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 40, 40, nullptr, nullptr,
+                                wc.hInstance, nullptr);
+  ASSERT_NE(nullptr, window);
+  HDC own = GetDC(window);
+  const HGDIOBJ original = GetCurrentObject(own, OBJ_FONT);
+  ReleaseDC(window, own);
+  g_paintFonts[0] =
+      CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
+  g_paintFonts[1] = GetStockObject(ANSI_FIXED_FONT);
+  SendMessageW(window, WM_PAINT, 0, 0);
+  own = GetDC(window);
+  EXPECT_EQ(original, GetCurrentObject(own, OBJ_FONT));
+  ReleaseDC(window, own);
+  DestroyWindow(window);
+  UnregisterClassW(wc.lpszClassName, wc.hInstance);
+  EXPECT_TRUE(DeleteObject(g_paintFonts[0]));  // no longer selected anywhere
+}
+
 // A parent window with two buttons stands in for a dialog made from a template.
 class DataExchangeTest : public ::testing::Test {
  protected:
@@ -54,7 +114,7 @@ class DataExchangeTest : public ::testing::Test {
 
 TEST_F(DataExchangeTest, BindsEachMemberToTheControlWithItsId) {
   CButton first, second, missing;
-  CDataExchange dx = {m_parent, false};
+  CDataExchange dx = {m_parent};
   DDX_Control(&dx, 102, second);
   DDX_Control(&dx, 101, first);
   DDX_Control(&dx, 999, missing);
@@ -65,7 +125,7 @@ TEST_F(DataExchangeTest, BindsEachMemberToTheControlWithItsId) {
 
 TEST_F(DataExchangeTest, ABoundMemberKeepsItsControlButAStaleOneIsBoundAgain) {
   CButton button;
-  CDataExchange dx = {m_parent, false};
+  CDataExchange dx = {m_parent};
   DDX_Control(&dx, 101, button);
   DDX_Control(&dx, 102, button);  // bound already to this dialog: kept
   EXPECT_EQ(GetDlgItem(m_parent, 101), button.m_hWnd);
@@ -74,6 +134,61 @@ TEST_F(DataExchangeTest, ABoundMemberKeepsItsControlButAStaleOneIsBoundAgain) {
   stale.Attach(reinterpret_cast<HWND>(0x4321));
   DDX_Control(&dx, 102, stale);
   EXPECT_EQ(GetDlgItem(m_parent, 102), stale.m_hWnd);
+}
+
+// A page whose answers a test sets, counting the processing the sheet's notices run.
+class ScriptedPage : public CPropertyPage {
+ public:
+  ScriptedPage() : CPropertyPage(1) {}
+  BOOL m_activate = TRUE;
+  int m_oks = 0;
+  int m_cancels = 0;
+  BOOL OnSetActive() override { return m_activate; }
+  void OnOK() override { ++m_oks; }
+  void OnCancel() override { ++m_cancels; }
+};
+
+class RefusingPage : public ScriptedPage {
+ public:
+  BOOL OnApply() override { return FALSE; }
+};
+
+// The page's window is the child of a stand-in for the sheet.
+class PageNotifyTest : public DataExchangeTest {
+ protected:
+  // Offers the page a notice from the given sender; the result, or 12345 when not handled.
+  LRESULT Notify(CPropertyPage& page, HWND from, UINT code) {
+    page.Attach(GetDlgItem(m_parent, 101));
+    NMHDR header = {from, 0, code};
+    LRESULT result = 12345;
+    if (!page.OnWndMsg(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header), &result))
+      result = 12345;
+    return result;
+  }
+};
+
+TEST_F(PageNotifyTest, TheSheetsNoticesRunThePagesProcessingAndSetItsAnswer) {
+  ScriptedPage page;
+  EXPECT_EQ(0, Notify(page, m_parent, PSN_SETACTIVE));
+  page.m_activate = FALSE;
+  EXPECT_EQ(-1, Notify(page, m_parent, PSN_SETACTIVE));  // the sheet does not show the page
+  EXPECT_EQ(PSNRET_NOERROR, Notify(page, m_parent, PSN_APPLY));
+  EXPECT_EQ(1, page.m_oks);
+  EXPECT_EQ(0, Notify(page, m_parent, PSN_RESET));
+  EXPECT_EQ(1, page.m_cancels);
+  RefusingPage refusing;
+  EXPECT_EQ(PSNRET_INVALID_NOCHANGEPAGE, Notify(refusing, m_parent, PSN_APPLY));
+  EXPECT_EQ(0, refusing.m_oks);
+}
+
+// The same codes from any window but the sheet (a control of the page) are not the sheet's.
+TEST_F(PageNotifyTest, TheSameCodesFromAnotherWindowAreNotTakenAsTheSheets) {
+  ScriptedPage page;
+  HWND other = GetDlgItem(m_parent, 102);
+  for (UINT code : {PSN_SETACTIVE, PSN_APPLY, PSN_RESET})
+    EXPECT_EQ(12345, Notify(page, other, code)) << static_cast<int>(code);
+  EXPECT_EQ(0, page.m_oks);
+  EXPECT_EQ(0, page.m_cancels);
 }
 
 TEST(RuntimeClass, RecordsChainUpToTheRoot) {

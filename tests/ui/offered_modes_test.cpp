@@ -58,10 +58,10 @@ TEST(OfferedModes, ListsInTheDeviceOrderAndSkipsTheRest) {
   EXPECT_EQ(600, table[1].height);
   EXPECT_EQ(16, table[1].bitsPerPixel);
   EXPECT_EQ(1024, table[2].width);
-  EXPECT_EQ(2, FindDefaultMode(table, 3));
+  EXPECT_EQ(2, FindFirstRunMode(table, 3));
   ASSERT_EQ(1, ListOfferedModes(device, 6, 2, table, kListedModeCapacity));
   EXPECT_EQ(32, table[0].bitsPerPixel);
-  EXPECT_EQ(-1, FindDefaultMode(table, 1));
+  EXPECT_EQ(-1, FindFirstRunMode(table, 1));
 }
 
 // A device with more offered modes than the table holds: the extra ones are not listed and
@@ -82,9 +82,9 @@ TEST(OfferedModes, TheDefaultIsTheFirst1024By768WhateverTheDepth) {
   table[0] = {1024, 600, 16};
   table[1] = {1024, 768, 32};
   table[2] = {1024, 768, 16};
-  EXPECT_EQ(1, FindDefaultMode(table, 3));
-  EXPECT_EQ(-1, FindDefaultMode(table, 1));  // only the listed entries count
-  EXPECT_EQ(-1, FindDefaultMode(table, 0));
+  EXPECT_EQ(1, FindFirstRunMode(table, 3));
+  EXPECT_EQ(-1, FindFirstRunMode(table, 1));  // only the listed entries count
+  EXPECT_EQ(-1, FindFirstRunMode(table, 0));
 }
 
 }  // namespace

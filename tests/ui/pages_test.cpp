@@ -6,6 +6,7 @@
 #include <string>
 
 #include "SheetDriver.h"
+#include "display/CFakeDirectDraw.h"
 #include "settings/NameTable.h"
 #include "ui/resource.h"
 
@@ -19,6 +20,10 @@ std::string ComboText(const CComboBox& box, int index) {
   if (index >= 0)
     SendMessageA(box.m_hWnd, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
   return text;
+}
+
+int ItemCount(const CComboBox& box) {
+  return static_cast<int>(SendMessageW(box.m_hWnd, CB_GETCOUNT, 0, 0));
 }
 
 void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
@@ -122,7 +127,7 @@ TEST_F(SystemPage, FirstRunChoosesTenTwentyFourByThreeSixtyEightAndKeepsTheDepth
   SetupWindow w;
   w.Run({SetupWindow::Do([&] {
            CSetupOption& p = w.systemPage;
-           ASSERT_GT(p.m_cmbDevice.GetCount(), 0) << "no hardware device listed";
+           ASSERT_GT(ItemCount(p.m_cmbDevice), 0) << "no hardware device listed";
            EXPECT_EQ(r.m_nDeviceIndex, p.m_cmbDevice.GetCurSel());
            EXPECT_STREQ(ComboText(p.m_cmbDevice, r.m_nDeviceIndex).c_str(), r.m_szDeviceName);
            EXPECT_EQ(1024, r.m_nWidth);
@@ -133,7 +138,7 @@ TEST_F(SystemPage, FirstRunChoosesTenTwentyFourByThreeSixtyEightAndKeepsTheDepth
                      ComboText(p.m_cmbMode, p.m_cmbMode.GetCurSel()));
            EXPECT_EQ(r.m_nModeIndex, p.m_cmbMode.GetCurSel());
            // Every listed item matches its table entry and the one depth.
-           for (int i = 0; i < p.m_cmbMode.GetCount(); ++i) {
+           for (int i = 0; i < ItemCount(p.m_cmbMode); ++i) {
              const ListedMode& m = g_listedModes[i];
              EXPECT_EQ(std::to_string(m.width) + " x " + std::to_string(m.height) + " x " +
                            std::to_string(m.bitsPerPixel),
@@ -149,7 +154,7 @@ TEST_F(SystemPage, ChoosingAModeStoresItAndAPositionBeyondTheListSelectsNothing)
   CRegistry& r = Record();
   w.Run({SetupWindow::Do([&] {
            CSetupOption& p = w.systemPage;
-           const int last = p.m_cmbMode.GetCount() - 1;
+           const int last = ItemCount(p.m_cmbMode) - 1;
            ASSERT_GE(last, 1);
            p.m_cmbMode.SetCurSel(last);
            SendMessageW(p.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_MODE, CBN_SELCHANGE),
@@ -160,7 +165,7 @@ TEST_F(SystemPage, ChoosingAModeStoresItAndAPositionBeyondTheListSelectsNothing)
            EXPECT_EQ(g_listedModes[last].bitsPerPixel, r.m_nBitPerPixel);
            // A stored position beyond the list: no selection, the fields keep their values.
            r.m_nModeIndex = 99;
-           p.FillModeList();
+           p.UseChosenDevice();
            EXPECT_EQ(CB_ERR, p.m_cmbMode.GetCurSel());
            EXPECT_EQ(99, r.m_nModeIndex);
            EXPECT_EQ(g_listedModes[last].width, r.m_nWidth);
@@ -171,9 +176,73 @@ TEST_F(SystemPage, ChoosingAModeStoresItAndAPositionBeyondTheListSelectsNothing)
            // A device index that names no hardware device empties the list.
            r.m_nDeviceIndex = 7;
            p.FillDeviceList();
-           p.FillModeList();
+           p.UseChosenDevice();
            EXPECT_EQ(CB_ERR, p.m_cmbDevice.GetCurSel());
-           EXPECT_EQ(0, p.m_cmbMode.GetCount());
+           EXPECT_EQ(0, ItemCount(p.m_cmbMode));
+         }),
+         w.Press(PSBTN_CANCEL)});
+}
+
+// Two hardware devices with different modes (each at both depths, whatever the version), a
+// software device before them that the page never offers.
+class TwoHardwareDevices : public SheetTest {
+ protected:
+  TwoHardwareDevices() {
+    const DWORD depths = DDBD_16 | DDBD_32;
+    std::vector<FakeMode> large, small;
+    for (DWORD bits : {16, 32}) {
+      for (const SIZE& s : {SIZE{640, 480}, SIZE{800, 600}, SIZE{1024, 768}, SIZE{1280, 1024}})
+        large.push_back(Mode(s.cx, s.cy, bits));
+      for (const SIZE& s : {SIZE{640, 480}, SIZE{800, 600}})
+        small.push_back(Mode(s.cx, s.cy, bits));
+    }
+    CFakeDirectDraw::Install(
+        {Driver(nullptr, "Primary", large,
+                {Device("Software", false, depths, 0x51), Device("First HAL", true, depths, 0x52)}),
+         Driver(&kSecondDriver, "Second card", small, {Device("HAL", true, depths, 0x53)})});
+  }
+  const GUID kSecondDriver = TaggedGuid(0xD2);
+};
+
+void Choose(CSetupOption& page, CComboBox& box, int item, int id) {
+  box.SetCurSel(item);
+  SendMessageW(page.m_hWnd, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(box.m_hWnd));
+}
+
+TEST_F(TwoHardwareDevices,
+       ChoosingTheOtherDeviceRefillsTheModesKeepsThePositionAndTakesItsIdentity) {
+  SetupWindow w;
+  CRegistry& r = Record();
+  w.Run({SetupWindow::Do([&] {
+           CSetupOption& p = w.systemPage;
+           ASSERT_EQ(2, ItemCount(p.m_cmbDevice));
+           EXPECT_EQ("First HAL", ComboText(p.m_cmbDevice, 0));
+           EXPECT_EQ("Second card", ComboText(p.m_cmbDevice, 1));
+           ASSERT_EQ(4, ItemCount(p.m_cmbMode));
+           Choose(p, p.m_cmbMode, 3, IDC_MODE);
+           ASSERT_EQ(1280, r.m_nWidth);
+
+           Choose(p, p.m_cmbDevice, 1, IDC_DEVICE);
+           EXPECT_EQ(1, r.m_nDeviceIndex);
+           EXPECT_EQ(2, ItemCount(p.m_cmbMode));
+           // The old position is kept: beyond the shorter list, so nothing is selected, and the
+           // last chosen mode stands.
+           EXPECT_EQ(3, r.m_nModeIndex);
+           EXPECT_EQ(CB_ERR, p.m_cmbMode.GetCurSel());
+           EXPECT_EQ(1280, r.m_nWidth);
+           EXPECT_EQ(1024, r.m_nHeight);
+           EXPECT_STREQ("Second card", r.m_szDeviceName);
+           EXPECT_TRUE(IsEqualGUID(TaggedGuid(0x53), r.m_guidDevice));
+           EXPECT_TRUE(IsEqualGUID(kSecondDriver, r.m_guidDriver));
+
+           Choose(p, p.m_cmbMode, 1, IDC_MODE);
+           Choose(p, p.m_cmbDevice, 0, IDC_DEVICE);
+           EXPECT_EQ(4, ItemCount(p.m_cmbMode));
+           EXPECT_EQ(1, p.m_cmbMode.GetCurSel());
+           EXPECT_STREQ("First HAL", r.m_szDeviceName);
+           EXPECT_TRUE(IsEqualGUID(TaggedGuid(0x52), r.m_guidDevice));
+           EXPECT_TRUE(IsEqualGUID(GUID(), r.m_guidDriver));
          }),
          w.Press(PSBTN_CANCEL)});
 }
@@ -211,20 +280,63 @@ TEST_F(OptionPage, ShowsTheSwitchesAndAClickFlipsOnlyItsOwn) {
            CSetupCMD& p = w.optionPage;
            ASSERT_TRUE(p.m_bInitialized);
            for (int i = 0; i < kCmdSwitchCount; ++i) {
-             EXPECT_EQ(GetDlgItem(p.m_hWnd, kSwitchBoxIds[i]), p.SwitchBox(i).m_hWnd) << i;
+             EXPECT_EQ(GetDlgItem(p.m_hWnd, kSwitchBoxes[i].id), p.SwitchBox(i).m_hWnd) << i;
              EXPECT_EQ(r.m_aCmdOnOff[i], p.SwitchBox(i).GetCheck()) << i;
            }
            int before[kCmdSwitchCount];
            memcpy(before, r.m_aCmdOnOff, sizeof(before));
            for (int i = 0; i < kCmdSwitchCount; ++i) {
-             Click(GetDlgItem(p.m_hWnd, kSwitchBoxIds[i]));
+             Click(GetDlgItem(p.m_hWnd, kSwitchBoxes[i].id));
              for (int j = 0; j < kCmdSwitchCount; ++j)
                EXPECT_EQ(j == i ? !before[j] : before[j], r.m_aCmdOnOff[j]) << i << "," << j;
-             Click(GetDlgItem(p.m_hWnd, kSwitchBoxIds[i]));
+             Click(GetDlgItem(p.m_hWnd, kSwitchBoxes[i].id));
              EXPECT_EQ(before[i], r.m_aCmdOnOff[i]) << i;
            }
-           ExpectTools(p, kSwitchBoxIds, kCmdSwitchCount);
+           UINT ids[kCmdSwitchCount];
+           for (int i = 0; i < kCmdSwitchCount; ++i) ids[i] = kSwitchBoxes[i].id;
+           ExpectTools(p, ids, kCmdSwitchCount);
            EXPECT_EQ(514, p.m_nBackWidth);
+         }),
+         w.Press(PSBTN_CANCEL)});
+}
+
+// What a page answers a control-colour request, read off the context it was given.
+struct ColourAnswer {
+  HBRUSH brush;
+  COLORREF text;
+  COLORREF back;
+  int mode;
+};
+
+ColourAnswer AskColours(CSkinPage& page, UINT message, HWND control) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  SetTextColor(dc, RGB(1, 2, 3));
+  SetBkColor(dc, RGB(4, 5, 6));
+  SetBkMode(dc, OPAQUE);
+  const LRESULT brush = SendMessageW(page.m_hWnd, message, reinterpret_cast<WPARAM>(dc),
+                                     reinterpret_cast<LPARAM>(control));
+  const ColourAnswer answer = {reinterpret_cast<HBRUSH>(brush), GetTextColor(dc), GetBkColor(dc),
+                               GetBkMode(dc)};
+  DeleteDC(dc);
+  return answer;
+}
+
+// Black text on the white brush for the page and every control; the System page's texts
+// stand on white, the Option page's straight on the picture.
+TEST_F(SystemPage, BothPagesColourEveryControlBlackOnTheWhiteBrush) {
+  SetupWindow w;
+  w.Run({w.ShowTab(1), SetupWindow::Do([&] {
+           for (CSkinPage* page :
+                {static_cast<CSkinPage*>(&w.systemPage), static_cast<CSkinPage*>(&w.optionPage)}) {
+             const bool option = page == &w.optionPage;
+             for (UINT message : {WM_CTLCOLORDLG, WM_CTLCOLORSTATIC, WM_CTLCOLORBTN}) {
+               const ColourAnswer a = AskColours(*page, message, GetWindow(page->m_hWnd, GW_CHILD));
+               EXPECT_EQ(page->m_brushBack.GetSafeHandle(), a.brush) << option << message;
+               EXPECT_EQ(RGB(0, 0, 0), a.text);
+               EXPECT_EQ(option ? TRANSPARENT : OPAQUE, a.mode) << option;
+               EXPECT_EQ(option ? RGB(4, 5, 6) : RGB(255, 255, 255), a.back) << option;
+             }
+           }
          }),
          w.Press(PSBTN_CANCEL)});
 }

@@ -93,6 +93,20 @@ INSTANTIATE_TEST_SUITE_P(
         CloseWay{"CloseBox", [](HWND sheet) { PostMessageW(sheet, WM_SYSCOMMAND, SC_CLOSE, 0); }}),
     [](const ::testing::TestParamInfo<CloseWay>& info) { return std::string(info.param.name); });
 
+// A quit message ends the loop at once: the sheet closes without applying, and the quit is
+// posted again for the loop outside.
+TEST_F(SetupSheet, AQuitMessageClosesTheSheetAndIsPassedOn) {
+  SetupWindow w;
+  const INT_PTR result = w.Run({SetupWindow::Do([] { PostQuitMessage(7); })});
+  EXPECT_EQ(IDCANCEL, result);
+  EXPECT_EQ(nullptr, w.sheet.m_hWnd);
+  EXPECT_EQ(nullptr, w.systemPage.m_hWnd);
+  EXPECT_FALSE(g_bAccepted);
+  MSG msg;
+  ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(7u, msg.wParam);
+}
+
 TEST_F(SetupSheet, OkConfirmedAcceptsAndCreatesTheSaveFolder) {
   SetupWindow w;
   const INT_PTR result = w.Run({w.Press(PSBTN_OK), SetupWindow::Answer(IDOK)});

@@ -3,25 +3,20 @@
 #include <windows.h>
 
 #include "../FontProbeShared.h"
+#include "SharedRecord.h"
 
 namespace {
 
 bool g_inHook = false;
 
 void Probe() {
-  HANDLE map = OpenFileMappingW(FILE_MAP_ALL_ACCESS, FALSE, kFontProbeMapping);
-  if (!map)
-    return;
-  FontProbeShared* shared = static_cast<FontProbeShared*>(
-      MapViewOfFile(map, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(FontProbeShared)));
+  SharedRecord<FontProbeShared> record(kFontProbeMapping);
+  FontProbeShared* shared = record.get();
   if (shared && shared->target && !shared->done) {
     HFONT font = reinterpret_cast<HFONT>(SendMessageW(shared->target, WM_GETFONT, 0, 0));
     shared->hasFont = font && GetObjectW(font, sizeof shared->font, &shared->font) != 0;
     shared->done = 1;
   }
-  if (shared)
-    UnmapViewOfFile(shared);
-  CloseHandle(map);
 }
 
 }  // namespace
