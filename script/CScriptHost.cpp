@@ -22,6 +22,7 @@ const int kResultSlot = 1;
 
 struct LoadCall {
   const char* path;
+  const char* chunkName;
   int status;
 };
 
@@ -38,7 +39,7 @@ struct FetchCall {
 
 int ProtectedLoad(lua_State* L) {
   LoadCall* call = static_cast<LoadCall*>(lua_touserdata(L, 1));
-  call->status = LoadLuaFile(L, call->path);
+  call->status = LoadLuaFile(L, call->path, call->chunkName);
   if (call->status == 0)
     lua_rawseti(L, LUA_REGISTRYINDEX, kResultSlot);
   return 0;
@@ -263,7 +264,9 @@ bool CScriptHost::FindValue(const char* table, const char* key, int type) {
 }
 
 bool CScriptHost::LoadCandidate(const std::string& path) {
-  LoadCall call = {path.c_str(), -1};
+  // Made here: nothing inside the protected call may throw.
+  const std::string chunkName = "@" + path;
+  LoadCall call = {path.c_str(), chunkName.c_str(), -1};
   if (lua_cpcall(m_L, ProtectedLoad, &call) != 0 || call.status != 0)
     return false;
   lua_rawgeti(m_L, LUA_REGISTRYINDEX, kResultSlot);

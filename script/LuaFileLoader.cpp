@@ -3,8 +3,6 @@
 
 #include <stdio.h>
 
-#include <string>
-
 extern "C" {
 #include <lauxlib.h>
 #include <lua.h>
@@ -33,7 +31,7 @@ const char* ReadPiece(lua_State*, void* ud, size_t* size) {
 
 }  // namespace
 
-int LoadLuaFile(lua_State* L, const char* path) {
+int LoadLuaFile(lua_State* L, const char* path, const char* chunkName) {
   FileReader reader;
   reader.file = fopen(path, "rb");
   reader.extraLine = false;
@@ -56,8 +54,7 @@ int LoadLuaFile(lua_State* L, const char* path) {
   }
   if (c != EOF)
     ungetc(c, reader.file);
-  const std::string chunkName = std::string("@") + path;
-  const int status = lua_load(L, ReadPiece, &reader, chunkName.c_str());
+  const int status = lua_load(L, ReadPiece, &reader, chunkName);
   const bool readFailed = ferror(reader.file) != 0;
   fclose(reader.file);
   return readFailed ? LUA_ERRFILE : status;
