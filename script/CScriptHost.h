@@ -35,6 +35,10 @@ class CScriptHost {
   static bool WriteOptionInfoLine(CFile& file, const char* key, int value);
   static bool WriteCmdOnOffLine(CFile& file, const char* key, int value);
 
+  // Bytes the Lua state holds at the moment.
+  size_t MemoryInUse() const { return m_bytesInUse; }
+
+ private:
   // A number truncated toward zero; values beyond the int range saturate, NaN gives the default.
   int GetNumber(const char* file, const char* table, const char* key, int defaultValue);
   const char* GetText(const char* table, const char* key);
@@ -46,10 +50,6 @@ class CScriptHost {
   // Runs the chunk on top of the stack, then pushes table[key] if it has the type asked for.
   bool FindValue(const char* table, const char* key, int type);
 
-  // Bytes the Lua state holds at the moment.
-  size_t MemoryInUse() const { return m_bytesInUse; }
-
- private:
   typedef void* (*Allocator)(void* ud, void* ptr, size_t osize, size_t nsize);
 
   CScriptHost(const CScriptHost&) = delete;
