@@ -3,8 +3,20 @@
 
 #include <string>
 
+#include "settings/NameTable.h"
+
 class CFile;
 class CRegistry;
+
+// One key the program owns in the saved file: its name-table entry, its table (name-table
+// entry) and the setting of the record it carries. Reading and writing both go by this table.
+struct OptionBinding {
+  int key;
+  int table;
+  int& (*setting)(CRegistry& record);
+};
+// The 34 keys in the order the program's block lists them.
+extern const OptionBinding kOptionBindings[kNameOptionKeyCount];
 
 // Keeps the lines of the saved option file that name none of the program's keys.
 void ReadOptionFileLines();

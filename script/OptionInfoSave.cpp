@@ -71,11 +71,16 @@ bool SaveOptionInfo() {
       !file.SeekToEnd())
     return false;
   bool written = true;
-  for (int i = 0; written && i < kNameFirstCommandKey; ++i)
-    written = CScriptHost::WriteOptionInfoLine(file, GetName(i), OptionSetting(*record, i));
-  written = written && file.Write("\r\n", 2);
-  for (int i = kNameFirstCommandKey; written && i < kNameOptionKeyCount; ++i)
-    written = CScriptHost::WriteCmdOnOffLine(file, GetName(i), OptionSetting(*record, i));
+  for (int i = 0; written && i < kNameOptionKeyCount; ++i) {
+    const OptionBinding& binding = kOptionBindings[i];
+    if (i > 0 && binding.table != kOptionBindings[i - 1].table)
+      written = file.Write("\r\n", 2);  // the empty line between the two tables
+    const char* key = GetName(binding.key);
+    const int value = binding.setting(*record);
+    written = written && (binding.table == kNameOptionInfoList
+                              ? CScriptHost::WriteOptionInfoLine(file, key, value)
+                              : CScriptHost::WriteCmdOnOffLine(file, key, value));
+  }
   file.Close();
   return written;
 }
