@@ -29,13 +29,12 @@ bool CSetupApp::IsClientRunning() {
 
 void CSetupApp::SaveSettings() {
   std::string failed;
-  const char kOptionFile[] = "savedata\\OptionInfo.lua";
   const bool linesSaved = WriteOptionFileLines();
   if (!SaveRegistry())
-    failed += "\r\nHKEY_LOCAL_MACHINE\\Software\\Helvane\\Tessaril";
+    failed += std::string("\r\nHKEY_LOCAL_MACHINE\\") + kGameKeyPath;
   const bool blockSaved = SaveOptionInfo();
   if (!linesSaved || !blockSaved)
-    failed += std::string("\r\n") + kOptionFile;
+    failed += "\r\n" + SavedOptionFilePath();
   if (!failed.empty()) {
     const std::string text = "The settings could not be saved to:" + failed;
     MessageBoxA(nullptr, text.c_str(), "Setup", MB_OK | MB_ICONWARNING);

@@ -71,6 +71,8 @@ const OptionBinding kOptionBindings[kNameOptionKeyCount] = {
     {33, kNameCmdOnOffList, Switch<20>},
 };
 
+std::string SavedOptionFilePath() { return "savedata\\OptionInfo.lua"; }
+
 int& OptionSetting(CRegistry& record, int entry) { return kOptionBindings[entry].setting(record); }
 
 bool IsOwnOptionLine(const std::string& line) {
@@ -94,7 +96,7 @@ void ReadOptionFileLines() {
     return;
   std::vector<std::string>& kept = record->m_otherLines;
   kept.clear();
-  const std::string path = std::string(GetName(kNameSavedOptionFile)) + ".lua";
+  const std::string path = SavedOptionFilePath();
   // Binary: text mode would end the file at a 0x1A byte and drop every later line.
   FILE* file = fopen(path.c_str(), "rb");
   if (!file)

@@ -18,6 +18,10 @@ struct OptionBinding {
 // The 34 keys in the order the program's block lists them.
 extern const OptionBinding kOptionBindings[kNameOptionKeyCount];
 
+// The saved option file, relative to the game folder: the one path that reading it, the
+// lookups in it and writing it all use.
+std::string SavedOptionFilePath();
+
 // Keeps the lines of the saved option file that name none of the program's keys.
 void ReadOptionFileLines();
 // Takes the saved values of the 34 option keys over the current settings.

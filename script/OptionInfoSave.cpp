@@ -39,9 +39,8 @@ bool WriteOptionFileLines() {
   CRegistry* record = CRegistry::GetInstance();
   if (!record)
     return false;
-  const std::string path = std::string(GetName(kNameSavedOptionFile)) + ".lua";
   CFile file;
-  if (!file.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite))
+  if (!file.Open(SavedOptionFilePath().c_str(), CFile::modeCreate | CFile::modeWrite))
     return false;
   // Lines go out in large pieces: a file of many lines would otherwise cost a call each.
   const size_t kPiece = 65536;
@@ -66,7 +65,7 @@ bool SaveOptionInfo() {
   if (!record)
     return false;
   CFile file;
-  if (!file.Open("savedata\\OptionInfo.lua",
+  if (!file.Open(SavedOptionFilePath().c_str(),
                  CFile::modeCreate | CFile::modeNoTruncate | CFile::modeWrite) ||
       !file.SeekToEnd())
     return false;
