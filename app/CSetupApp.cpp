@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "app/SetupNotices.h"
 #include "display/VideoDevices.h"
 #include "script/CScriptHost.h"
 #include "script/OptionInfoFile.h"
@@ -27,18 +28,13 @@ bool CSetupApp::IsClientRunning() {
   return true;
 }
 
-void CSetupApp::SaveSettings() {
-  std::string failed;
+void CSetupApp::SaveSettings(OptionFileState& optionFile) {
   const bool linesSaved = WriteOptionFileLines();
-  if (!SaveRegistry())
-    failed += std::string("\r\nHKEY_LOCAL_MACHINE\\") + kGameKeyPath;
+  const bool registrySaved = SaveRegistry();
   const bool blockSaved = SaveOptionInfo();
-  if (!linesSaved || !blockSaved)
-    failed += "\r\n" + SavedOptionFilePath();
-  if (!failed.empty()) {
-    const std::string text = "The settings could not be saved to:" + failed;
+  const std::string text = SaveFailureNotice(optionFile, linesSaved && blockSaved, registrySaved);
+  if (!text.empty())
     MessageBoxA(nullptr, text.c_str(), "Setup", MB_OK | MB_ICONWARNING);
-  }
 }
 
 BOOL CSetupApp::InitInstance() {
@@ -54,8 +50,12 @@ BOOL CSetupApp::InitInstance() {
   // An empty device list is no error: the System page then offers nothing.
   EnumerateVideoDevices(AcceptAllDevices);
   LoadRegistry();
-  ReadOptionFileLines();
+  OptionFileState optionFile = ReadOptionFileLines();
   LoadOptionInfo();
+  // What the player must know before choosing anything: settings that could not be read.
+  const std::string notice = StartupNotice(optionFile);
+  if (!notice.empty())
+    MessageBoxA(nullptr, notice.c_str(), "Setup", MB_OK | MB_ICONWARNING);
 
   {
     CSetupOption systemPage;
@@ -67,7 +67,7 @@ BOOL CSetupApp::InitInstance() {
     // The result does not matter: the System page's confirmation sets g_bAccepted.
     sheet.DoModal();
     if (g_bAccepted)
-      SaveSettings();
+      SaveSettings(optionFile);
   }  // destroyed in reverse order: sheet, Option page, System page
   return FALSE;
 }

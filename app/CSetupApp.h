@@ -3,6 +3,8 @@
 
 #include "framework/CWinApp.h"
 
+struct OptionFileState;
+
 class CSetupApp : public CWinApp {
  public:
   CSetupApp();
@@ -17,7 +19,7 @@ class CSetupApp : public CWinApp {
   // Runs the client guard; true when the game client's window exists (the notice was shown).
   static bool IsClientRunning();
   // The three save steps, each independent; one message names whatever was not saved.
-  static void SaveSettings();
+  static void SaveSettings(OptionFileState& optionFile);
 };
 
 extern CSetupApp theApp;

@@ -12,6 +12,7 @@ extern "C" {
 }
 
 #include "script/LuaFileLoader.h"
+#include "script/OptionInfoFile.h"
 #include "settings/NameTable.h"
 
 namespace {
@@ -23,6 +24,7 @@ const int kResultSlot = 1;
 struct LoadCall {
   const char* path;
   const char* chunkName;
+  bool sourceOnly;
   int status;
 };
 
@@ -39,7 +41,7 @@ struct FetchCall {
 
 int ProtectedLoad(lua_State* L) {
   LoadCall* call = static_cast<LoadCall*>(lua_touserdata(L, 1));
-  call->status = LoadLuaFile(L, call->path, call->chunkName);
+  call->status = LoadLuaFile(L, call->path, call->chunkName, call->sourceOnly);
   if (call->status == 0)
     lua_rawseti(L, LUA_REGISTRYINDEX, kResultSlot);
   return 0;
@@ -223,7 +225,9 @@ bool CScriptHost::Lookup(const char* file, const char* table, const char* key, i
 
 bool CScriptHost::PrepareFile(const char* file) {
   if (IsName(file, kNameSavedOptionFile)) {
-    if (!LoadChunk(file))
+    // The saved file is one the player (or anyone) may write, while the program runs as
+    // administrator: it is read as source text only, from its one ".lua" name.
+    if (!LoadCandidate(SavedOptionFilePath(), true))
       return LoadChunk(GetName(kNameDefaultOptionFile));
     // Fresh tables let a file of single assignments run, and drop entries of earlier runs.
     if (MakeFreshTables(GetName(kNameCmdOnOffList), GetName(kNameOptionInfoList)))
@@ -244,7 +248,7 @@ bool CScriptHost::PrepareFile(const char* file) {
 
 bool CScriptHost::LoadChunk(const char* baseName) {
   const std::string base(baseName);
-  return LoadCandidate(base + ".lub") || LoadCandidate(base + ".lua");
+  return LoadCandidate(base + ".lub", false) || LoadCandidate(base + ".lua", false);
 }
 
 bool CScriptHost::FindValue(const char* table, const char* key, int type) {
@@ -263,10 +267,10 @@ bool CScriptHost::FindValue(const char* table, const char* key, int type) {
   return lua_type(m_L, -1) == type;
 }
 
-bool CScriptHost::LoadCandidate(const std::string& path) {
+bool CScriptHost::LoadCandidate(const std::string& path, bool sourceOnly) {
   // Made here: nothing inside the protected call may throw.
   const std::string chunkName = "@" + path;
-  LoadCall call = {path.c_str(), chunkName.c_str(), -1};
+  LoadCall call = {path.c_str(), chunkName.c_str(), sourceOnly, -1};
   if (lua_cpcall(m_L, ProtectedLoad, &call) != 0 || call.status != 0)
     return false;
   lua_rawgeti(m_L, LUA_REGISTRYINDEX, kResultSlot);

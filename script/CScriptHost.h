@@ -22,7 +22,8 @@ class CScriptHost {
   CScriptHost();
   ~CScriptHost();
 
-  // Saved option file ("SaveData\OptionInfo"), falling back to the client's defaults per file.
+  // Saved option file ("savedata\OptionInfo.lua", source text only), falling back to the
+  // client's defaults per file.
   int GetSavedOption(const char* key, int defaultValue);
   int GetSavedCommand(const char* key, int defaultValue);
   // Client's default option file; 0 when absent.
@@ -57,7 +58,8 @@ class CScriptHost {
 
   static void* BoundedAlloc(void* ud, void* ptr, size_t osize, size_t nsize);
   static void BudgetHook(lua_State* L, lua_Debug* ar);
-  bool LoadCandidate(const std::string& path);
+  // With `sourceOnly` a precompiled chunk counts as a file that does not compile.
+  bool LoadCandidate(const std::string& path, bool sourceOnly);
   bool MakeFreshTables(const char* first, const char* second);
   void CollectGarbage();
 

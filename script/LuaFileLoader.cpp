@@ -29,23 +29,43 @@ const char* ReadPiece(lua_State*, void* ud, size_t* size) {
   return *size > 0 ? reader->buffer : nullptr;
 }
 
+// Reads past a '#' first line, as luaL_loadfile does; returns the byte after it (or EOF).
+int SkipHashLine(FILE* file, bool* skipped) {
+  int c = getc(file);
+  *skipped = c == '#';
+  if (c == '#') {
+    while ((c = getc(file)) != EOF && c != '\n') {
+    }
+    if (c == '\n')
+      c = getc(file);
+  }
+  return c;
+}
+
 }  // namespace
 
-int LoadLuaFile(lua_State* L, const char* path, const char* chunkName) {
+bool IsPrecompiledFile(const char* path) {
+  FILE* file = fopen(path, "rb");
+  if (!file)
+    return false;
+  bool skipped = false;
+  const bool precompiled = SkipHashLine(file, &skipped) == LUA_SIGNATURE[0];
+  fclose(file);
+  return precompiled;
+}
+
+int LoadLuaFile(lua_State* L, const char* path, const char* chunkName, bool sourceOnly) {
   FileReader reader;
   reader.file = fopen(path, "rb");
   reader.extraLine = false;
   if (!reader.file)
     return LUA_ERRFILE;
-  int c = getc(reader.file);
-  if (c == '#') {
-    reader.extraLine = true;
-    while ((c = getc(reader.file)) != EOF && c != '\n') {
-    }
-    if (c == '\n')
-      c = getc(reader.file);
-  }
+  int c = SkipHashLine(reader.file, &reader.extraLine);
   if (c == LUA_SIGNATURE[0]) {
+    if (sourceOnly) {
+      fclose(reader.file);
+      return LUA_ERRSYNTAX;
+    }
     // A precompiled chunk, perhaps behind a '#' line: start at its signature.
     rewind(reader.file);
     while ((c = getc(reader.file)) != EOF && c != LUA_SIGNATURE[0]) {

@@ -7,5 +7,9 @@ struct lua_State;
 // runtime's text mode ends a file at a 0x1A byte and would hide every later line, the
 // program's own option block among them; in binary the lexer still takes CR LF as one line end.
 // It runs inside a protected call, so it allocates only through Lua: the caller makes the
-// chunk name ("@" and the path).
-int LoadLuaFile(lua_State* L, const char* path, const char* chunkName);
+// chunk name ("@" and the path). With `sourceOnly` a precompiled chunk does not load: Lua 5.1
+// runs crafted bytecode unchecked, so only files that no one else may write are taken as such.
+int LoadLuaFile(lua_State* L, const char* path, const char* chunkName, bool sourceOnly);
+// True when luaL_loadfile would read the file as a precompiled chunk (ESC first, or right
+// after a '#' first line).
+bool IsPrecompiledFile(const char* path);

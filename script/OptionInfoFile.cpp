@@ -4,6 +4,7 @@
 #include <stdio.h>
 
 #include "script/CScriptHost.h"
+#include "script/LuaFileLoader.h"
 #include "settings/CRegistry.h"
 #include "settings/NameTable.h"
 
@@ -90,17 +91,24 @@ bool IsOwnOptionLine(const std::string& line) {
   return false;
 }
 
-void ReadOptionFileLines() {
+OptionFileState ReadOptionFileLines() {
+  OptionFileState state;
   CRegistry* record = CRegistry::GetInstance();
   if (!record)
-    return;
+    return state;
   std::vector<std::string>& kept = record->m_otherLines;
   kept.clear();
   const std::string path = SavedOptionFilePath();
+  if (IsPrecompiledFile(path.c_str())) {
+    // Not text: a save replaces it with the program's own block.
+    state.status = SavedFileStatus::kPrecompiled;
+    return state;
+  }
   // Binary: text mode would end the file at a 0x1A byte and drop every later line.
   FILE* file = fopen(path.c_str(), "rb");
   if (!file)
-    return;
+    return state;
+  state.status = SavedFileStatus::kText;
   std::string line;
   char chunk[65536];
   size_t count;
@@ -121,6 +129,7 @@ void ReadOptionFileLines() {
   if (!ferror(file))
     KeepIfForeign(line, kept);  // a last line without a line feed
   fclose(file);
+  return state;
 }
 
 void LoadOptionInfo() {

@@ -22,8 +22,20 @@ extern const OptionBinding kOptionBindings[kNameOptionKeyCount];
 // lookups in it and writing it all use.
 std::string SavedOptionFilePath();
 
+// What the start-up read found in the saved option file.
+enum class SavedFileStatus {
+  kAbsent,       // no file: nothing to keep
+  kText,         // read as text: its foreign lines are kept
+  kPrecompiled,  // a compiled chunk: nothing the program can keep line by line, nor runs
+};
+
+// The saved option file as the program knows it from start-up to the save.
+struct OptionFileState {
+  SavedFileStatus status = SavedFileStatus::kAbsent;
+};
+
 // Keeps the lines of the saved option file that name none of the program's keys.
-void ReadOptionFileLines();
+OptionFileState ReadOptionFileLines();
 // Takes the saved values of the 34 option keys over the current settings.
 void LoadOptionInfo();
 // Rewrites the file with the kept lines; false when it could not be opened or fully written.

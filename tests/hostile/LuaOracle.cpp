@@ -12,7 +12,8 @@ extern "C" {
 
 namespace {
 
-const char kSavedFile[] = "SaveData\\OptionInfo";
+// The saved file: its ".lua" alone, as source text only.
+const char kSavedFile[] = "savedata\\OptionInfo.lua";
 const char kDefaultFile[] = "System\\LuaFiles514\\OptionInfo";
 const char kMessageFile[] = "System\\LuaFiles514\\MsgString";
 // Far above anything a generated file needs, so a run that hits them was endless.
@@ -88,13 +89,19 @@ int LuaOracle::ToInt(double value, int defaultValue) {
 bool LuaOracle::Load(const char* baseName) {
   // The precompiled candidate first; either may hold source or a chunk.
   for (const char* extension : {".lub", ".lua"}) {
-    std::string bytes;
-    if (!ReadRaw(std::string(baseName) + extension, bytes))
-      continue;
-    if (luaL_loadbuffer(m_L, bytes.data(), bytes.size(), baseName) == 0)
+    if (LoadFile(std::string(baseName) + extension, false))
       return true;
-    lua_pop(m_L, 1);
   }
+  return false;
+}
+
+bool LuaOracle::LoadFile(const std::string& path, bool sourceOnly) {
+  std::string bytes;
+  if (!ReadRaw(path, bytes) || (sourceOnly && !bytes.empty() && bytes[0] == '\x1b'))
+    return false;
+  if (luaL_loadbuffer(m_L, bytes.data(), bytes.size(), path.c_str()) == 0)
+    return true;
+  lua_pop(m_L, 1);
   return false;
 }
 
@@ -169,7 +176,7 @@ int LuaOracle::Number(const char* table, const char* key, int defaultValue) {
 }
 
 int LuaOracle::Saved(const char* table, const char* key, int defaultValue) {
-  if (Load(kSavedFile)) {
+  if (LoadFile(kSavedFile, true)) {
     FreshTable("CmdOnOffList");
     FreshTable("OptionInfoList");
   } else if (!Load(kDefaultFile)) {

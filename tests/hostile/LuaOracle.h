@@ -33,6 +33,8 @@ class LuaOracle {
   // The bytes the loader parses; false when the file cannot be read.
   static bool ReadRaw(const std::string& path, std::string& chunk);
   bool Load(const char* baseName);
+  // A precompiled chunk of a source-only file counts as one that does not load.
+  bool LoadFile(const std::string& path, bool sourceOnly);
   void FreshTable(const char* name);
   // Runs the loaded chunk; then pushes table[key] when the table exists, else false.
   bool RunAndFetch(const char* table, const char* key);

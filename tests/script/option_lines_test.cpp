@@ -40,14 +40,23 @@ TEST_F(OptionLines, LineEndsOfEveryKindAndAControlZ) {
   EXPECT_EQ(Lines({"a = 1", "b = 2", "c = '\x1a'", "d\re = 3", "last = 4"}), Record().m_otherLines);
 }
 
-TEST_F(OptionLines, AMissingOrLubOnlyFileKeepsNoLines) {
-  ReadOptionFileLines();
+TEST_F(OptionLines, AMissingLubOnlyOrPrecompiledFileKeepsNoLines) {
+  PutDefaults("OptionInfoList = { WIDTH = 1024 }");
+  EXPECT_EQ(SavedFileStatus::kAbsent, ReadOptionFileLines().status);
   EXPECT_TRUE(Record().m_otherLines.empty());
+  // A ".lub" is not the saved file at all.
   Put("savedata\\OptionInfo.lub", "foreign = 1\nOptionInfoList = { WIDTH = 1600 }\n");
-  ReadOptionFileLines();
+  EXPECT_EQ(SavedFileStatus::kAbsent, ReadOptionFileLines().status);
   EXPECT_TRUE(Record().m_otherLines.empty());
   LoadOptionInfo();
-  EXPECT_EQ(1600, Record().m_nWidth);
+  EXPECT_EQ(1024, Record().m_nWidth);
+  // A compiled chunk, even behind a '#' line, holds no lines to keep.
+  PutSaved("# foreign = 1\n\x1bLuaQ\nforeign = 2\n");
+  EXPECT_EQ(SavedFileStatus::kPrecompiled, ReadOptionFileLines().status);
+  EXPECT_TRUE(Record().m_otherLines.empty());
+  PutSaved("foreign = 1\n");
+  EXPECT_EQ(SavedFileStatus::kText, ReadOptionFileLines().status);
+  EXPECT_EQ(Lines({"foreign = 1"}), Record().m_otherLines);
 }
 
 TEST_F(OptionLines, HugeLinesAndFilesAreReadWhole) {
