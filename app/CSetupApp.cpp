@@ -29,9 +29,9 @@ bool CSetupApp::IsClientRunning() {
 }
 
 void CSetupApp::SaveSettings(OptionFileState& optionFile) {
-  const bool linesSaved = WriteOptionFileLines();
+  const bool linesSaved = WriteOptionFileLines(optionFile);
   const bool registrySaved = SaveRegistry();
-  const bool blockSaved = SaveOptionInfo();
+  const bool blockSaved = SaveOptionInfo(optionFile);
   const std::string text = SaveFailureNotice(optionFile, linesSaved && blockSaved, registrySaved);
   if (!text.empty())
     MessageBoxA(nullptr, text.c_str(), "Setup", MB_OK | MB_ICONWARNING);

@@ -1,25 +1,10 @@
 // Reading the saved option file: the foreign lines kept as text, the program's values through Lua.
 #include "script/OptionInfoFile.h"
 
-#include <stdio.h>
-
 #include "script/CScriptHost.h"
-#include "script/LuaFileLoader.h"
+#include "script/ForeignLines.h"
 #include "settings/CRegistry.h"
 #include "settings/NameTable.h"
-
-namespace {
-
-// Every line is judged as a whole; the CR of a CR LF belongs to the line end.
-void KeepIfForeign(std::string& line, std::vector<std::string>& kept) {
-  if (!line.empty() && line[line.size() - 1] == '\r')
-    line.erase(line.size() - 1);
-  if (!line.empty() && !IsOwnOptionLine(line))
-    kept.push_back(line);
-  line.clear();
-}
-
-}  // namespace
 
 namespace {
 
@@ -72,64 +57,28 @@ const OptionBinding kOptionBindings[kNameOptionKeyCount] = {
     {33, kNameCmdOnOffList, Switch<20>},
 };
 
-std::string SavedOptionFilePath() { return "savedata\\OptionInfo.lua"; }
-
 int& OptionSetting(CRegistry& record, int entry) { return kOptionBindings[entry].setting(record); }
 
-bool IsOwnOptionLine(const std::string& line) {
-  // Only a quoted key marks a line as ours: a comment or a longer key that merely
-  // contains one (SCREENWIDTH) belongs to someone else and must survive a save.
-  std::string quoted;
-  for (int i = 0; i < kNameOptionKeyCount; ++i) {
-    const char* key = GetName(i);
-    if (!key)
-      continue;
-    quoted.assign(1, '"').append(key).append(1, '"');
-    if (line.find(quoted) != std::string::npos)
-      return true;
+void TakeForeignLines(const SavedFileText& saved, OptionFileState& file, CRegistry& record) {
+  file.status = saved.status;
+  file.hiddenText = saved.hiddenText;
+  file.nulInLines = false;
+  if (saved.status == SavedFileStatus::kText) {
+    record.m_otherLines.clear();
+    file.nulInLines = CollectForeignLines(saved.text, record.m_otherLines);
   }
-  return false;
 }
 
 OptionFileState ReadOptionFileLines() {
-  OptionFileState state;
+  OptionFileState file;
   CRegistry* record = CRegistry::GetInstance();
   if (!record)
-    return state;
-  std::vector<std::string>& kept = record->m_otherLines;
-  kept.clear();
-  const std::string path = SavedOptionFilePath();
-  if (IsPrecompiledFile(path.c_str())) {
-    // Not text: a save replaces it with the program's own block.
-    state.status = SavedFileStatus::kPrecompiled;
-    return state;
-  }
-  // Binary: text mode would end the file at a 0x1A byte and drop every later line.
-  FILE* file = fopen(path.c_str(), "rb");
-  if (!file)
-    return state;
-  state.status = SavedFileStatus::kText;
-  std::string line;
-  char chunk[65536];
-  size_t count;
-  while ((count = fread(chunk, 1, sizeof(chunk), file)) > 0) {
-    const char* p = chunk;
-    const char* end = chunk + count;
-    while (p < end) {
-      const char* lf = static_cast<const char*>(memchr(p, '\n', end - p));
-      if (!lf) {
-        line.append(p, end);
-        break;
-      }
-      line.append(p, lf);
-      KeepIfForeign(line, kept);
-      p = lf + 1;
-    }
-  }
-  if (!ferror(file))
-    KeepIfForeign(line, kept);  // a last line without a line feed
-  fclose(file);
-  return state;
+    return file;
+  record->m_otherLines.clear();
+  // Read as the client reads it: a compiled chunk, or a file that cannot be read, has no
+  // lines to keep; text after a Ctrl-Z is not part of it.
+  TakeForeignLines(ReadSavedOptionFile(), file, *record);
+  return file;
 }
 
 void LoadOptionInfo() {

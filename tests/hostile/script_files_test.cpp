@@ -31,6 +31,24 @@ struct Written {
   Layout layout = kSourceLua;
 };
 
+// What an editor may leave of a source file: a Ctrl-Z with text after it, which the client
+// never reads, and for the saved file Notepad's byte-order mark or its UTF-16, which the
+// program reads past. A client file with a byte-order mark does not load, as for the client.
+std::string AsEdited(Mutator& rng, std::string source, bool savedFile, Written& written) {
+  if (rng.Chance(8))
+    source = EndedByCtrlZ(rng, source);
+  if (savedFile && rng.Chance(8)) {
+    std::string wide;
+    if (ToUtf16File(source, rng.Chance(50), wide))
+      return wide;
+  }
+  if (rng.Chance(savedFile ? 8 : 2)) {
+    written.known = written.known && savedFile;
+    return "\xEF\xBB\xBF" + source;
+  }
+  return source;
+}
+
 // Puts the source on disk as the client ships it (source or precompiled, either name),
 // damaged or not; a precompiled candidate may also be broken over a good source.
 Written WriteDataFile(Mutator& rng, const std::string& base, const std::string& source,
@@ -46,7 +64,8 @@ Written WriteDataFile(Mutator& rng, const std::string& base, const std::string& 
     ADD_FAILURE() << "generated source does not compile:\n" << source;
     return written;
   }
-  std::string primary = compiled ? chunk : source;
+  const bool savedFile = base == kSavedBase;
+  std::string primary = compiled ? chunk : AsEdited(rng, source, savedFile, written);
   written.how = layout == kBrokenLubOverLua ? "broken .lub over .lua" : "plain";
   if (layout == kBrokenLubOverLua || (mayDamage && rng.Chance(65))) {
     written.how = rng.Damage(primary);

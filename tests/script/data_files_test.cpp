@@ -87,9 +87,17 @@ TEST_F(DataFiles, AHashFirstLineIsSkipped) {
   EXPECT_STREQ("Save?", g_scriptHost.GetMessage("ISOK"));
 }
 
-TEST_F(DataFiles, AControlZByteDoesNotEndTheFile) {
+// The client's Lua reads source through the C runtime's text mode, which ends a file at its
+// first 0x1A; a precompiled chunk is read in binary, 0x1A bytes and all.
+TEST_F(DataFiles, ACtrlZEndsSourceButNotAChunk) {
   PutSaved("-- pasted \x1a here\r\nOptionInfoList[\"WIDTH\"] = 800\r\n");
-  EXPECT_EQ(800, g_scriptHost.GetSavedOption("WIDTH", 1));
+  EXPECT_EQ(1, g_scriptHost.GetSavedOption("WIDTH", 1));
+  PutMessages("SetupMSG = { ISOK = 'Save?' }\r\n\x1a and then no Lua at all");
+  EXPECT_STREQ("Save?", g_scriptHost.GetMessage("ISOK"));
+  const std::string chunk = Precompile("SetupMSG = { ISOK = 'Ctrl-Z \\26 inside' }");
+  ASSERT_NE(std::string::npos, chunk.find('\x1a'));
+  Put(kMessages + ".lub", chunk);
+  EXPECT_STREQ("Ctrl-Z \x1a inside", g_scriptHost.GetMessage("ISOK"));
 }
 
 TEST_F(DataFiles, WithoutASavedFileTheClientsDefaultsAnswer) {
