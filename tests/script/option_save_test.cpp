@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ScriptFolder.h"
+#include "script/CScriptHost.h"
 #include "script/OptionInfoFile.h"
 #include "settings/CRegistry.h"
 #include "settings/NameTable.h"
@@ -116,6 +117,77 @@ TEST_F(OptionSave, AFolderInTheFilesPlaceFailsAndIsLeftAlone) {
   EXPECT_EQ("inner", Get("savedata\\OptionInfo.lua\\inner.txt"));
   EXPECT_EQ("other", Get("savedata\\other.lua"));
   EXPECT_EQ(Lines({"keep me"}), Record().m_otherLines);
+}
+
+// Another program holds the file open without sharing while the program starts: it is not an
+// absent file. The save reads it again once the lock has cleared, and never replaces it blindly.
+TEST_F(OptionSave, AFileThatCannotBeReadIsNeverReplacedBlindly) {
+  NumberSettings();
+  PutDefaults("OptionInfoList = { WIDTH = 640 }");
+  const std::string old = "-- my notes\r\nOptionInfoList[\"WIDTH\"] = 1600\r\n";
+  PutSaved(old);
+  HANDLE lock = CreateFileA("savedata\\OptionInfo.lua", GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+  file = ReadOptionFileLines();
+  EXPECT_EQ(SavedFileStatus::kUnreadable, file.status);
+  EXPECT_EQ(640, g_scriptHost.GetSavedOption("WIDTH", 1));  // the client's defaults
+  const OptionFileState atStart = file;
+  EXPECT_FALSE(Save());
+  EXPECT_EQ(SaveProblem::kUnreadable, file.problem);
+  CloseHandle(lock);
+  EXPECT_EQ(old, Get("savedata\\OptionInfo.lua"));
+  EXPECT_FALSE(Exists("savedata\\OptionInfo.lua.new"));
+
+  file = atStart;
+  ASSERT_TRUE(Save());
+  EXPECT_EQ(std::string("-- my notes\r\n") + kBlock, Get("savedata\\OptionInfo.lua"));
+}
+
+// A write that fails (a full disk, or the file held open by then) leaves the old file exactly
+// as it was, and nothing beside it.
+TEST_F(OptionSave, AFailedWriteLeavesTheOldFileAndNothingElse) {
+  NumberSettings();
+  const std::string old = "-- my notes\r\n";
+  PutSaved(old);
+  file = ReadOptionFileLines();
+  HANDLE lock = CreateFileA("savedata\\OptionInfo.lua", GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+  EXPECT_FALSE(Save());
+  EXPECT_EQ(SaveProblem::kNotWritten, file.problem);
+  CloseHandle(lock);
+  EXPECT_EQ(old, Get("savedata\\OptionInfo.lua"));
+  EXPECT_FALSE(Exists("savedata\\OptionInfo.lua.new"));
+}
+
+// What a power loss leaves: NULs. Each kept line goes back up to its first NUL, so the file
+// compiles again and the block is read.
+TEST_F(OptionSave, AFileOfNulsIsSavedAsOneThatLoads) {
+  NumberSettings();
+  PutSaved(std::string(4096, '\0'));
+  file = ReadOptionFileLines();
+  EXPECT_TRUE(file.nulInLines);
+  ASSERT_TRUE(Save());
+  EXPECT_EQ(std::string("\r\n") + kBlock, Get("savedata\\OptionInfo.lua"));
+  EXPECT_EQ(1024, g_scriptHost.GetSavedOption("WIDTH", 1));
+}
+
+// Dropping the program's lines can still break a foreign statement that spans lines: then the
+// old file stays, unless it did not load anyway.
+TEST_F(OptionSave, ASaveNeverTurnsALoadingFileIntoABrokenOne) {
+  NumberSettings();
+  const std::string old = "Extra = { a = 1,\r\n  b = \"WIDTH\" }\r\n";
+  PutSaved(old);
+  file = ReadOptionFileLines();
+  EXPECT_FALSE(Save());
+  EXPECT_EQ(SaveProblem::kWouldNotLoad, file.problem);
+  EXPECT_EQ(old, Get("savedata\\OptionInfo.lua"));
+
+  PutSaved("this is not Lua\r\n\"WIDTH\"\r\n");
+  file = ReadOptionFileLines();
+  ASSERT_TRUE(Save());
+  EXPECT_EQ(std::string("this is not Lua\r\n") + kBlock, Get("savedata\\OptionInfo.lua"));
 }
 
 TEST(FormatText, StaysWithinItsBuffer) {
