@@ -44,10 +44,12 @@ bool CopyTree(const std::wstring& from, const std::wstring& to) {
 
 }  // namespace
 
-GameSession::GameSession(const std::string& name) : m_pi(), m_versionSet(false) {
+GameSession::GameSession(const std::string& name, const std::wstring& root)
+    : m_pi(), m_versionSet(false) {
   wchar_t cwd[MAX_PATH] = L"";
   GetCurrentDirectoryW(MAX_PATH, cwd);
-  m_folder = std::wstring(cwd) + L"\\e2e-work\\" + std::wstring(name.begin(), name.end());
+  m_folder = (root.empty() ? std::wstring(cwd) + L"\\e2e-work" : root) + L"\\" +
+             std::wstring(name.begin(), name.end());
   std::error_code ec;
   fs::remove_all(m_folder, ec);
   fs::create_directories(m_folder, ec);

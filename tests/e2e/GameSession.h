@@ -10,8 +10,9 @@ namespace e2e {
 
 class GameSession {
  public:
-  // Makes "<cwd>\e2e-work\<name>" afresh and clears the program's registry keys.
-  explicit GameSession(const std::string& name);
+  // Makes "<root>\<name>" afresh (root: "<cwd>\e2e-work" unless given) and clears the
+  // program's registry keys.
+  explicit GameSession(const std::string& name, const std::wstring& root = std::wstring());
   // Ends the process if it still runs, clears the keys and Wine's version setting again.
   ~GameSession();
 
