@@ -59,4 +59,4 @@ int& OptionSetting(CRegistry& record, int entry);
 // Appends "<table>[\"<key>\"] = <value>\r\n".
 void WriteOptionLine(std::string& file, const char* table, const char* key, int value);
 // printf-style formatting into a bounded buffer; never writes past it.
-std::string FormatText(const char* format, ...) __attribute__((format(gnu_printf, 1, 2)));
+std::string FormatText(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -30,7 +30,8 @@ fi
 
 for p in wine wine32:i386 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix \
          binutils-mingw-w64-i686 cmake make xvfb xdotool imagemagick x11-utils \
-         fonts-nanum locales dpkg-dev googletest python3 clang-format; do
+         fonts-nanum locales dpkg-dev googletest python3 clang-format \
+         clang-14 libclang-rt-14-dev; do
   have "$p" || need_pkgs+=("$p")
 done
 
