@@ -21,7 +21,8 @@ size_t AfterHashLine(const std::string& text) {
 }  // namespace
 
 std::string TextModeView(const std::string& bytes, bool* hidden) {
-  const size_t end = bytes.find(kCtrlZ) == std::string::npos ? bytes.size() : bytes.find(kCtrlZ);
+  const size_t ctrlZ = bytes.find(kCtrlZ);
+  const size_t end = ctrlZ == std::string::npos ? bytes.size() : ctrlZ;
   if (hidden) {
     *hidden = false;
     for (size_t i = end; i < bytes.size() && !*hidden; ++i) *hidden = !IsBlank(bytes[i]);
