@@ -12,6 +12,11 @@ bool CFile::Open(const char* path, UINT flags) {
   return IsOpen();
 }
 
+long long CFile::GetLength() const {
+  LARGE_INTEGER size = {};
+  return IsOpen() && GetFileSizeEx(m_hFile, &size) ? size.QuadPart : -1;
+}
+
 bool CFile::Read(void* data, UINT count, UINT* got) {
   DWORD read = 0;
   const bool ok = IsOpen() && ReadFile(m_hFile, data, count, &read, nullptr);

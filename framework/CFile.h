@@ -17,6 +17,8 @@ class CFile {
   // On failure GetLastError tells why.
   bool Open(const char* path, UINT flags);
   bool IsOpen() const { return m_hFile != INVALID_HANDLE_VALUE; }
+  // The file's size in bytes, or -1.
+  long long GetLength() const;
   // Reads up to `count` bytes; *got is 0 at the end of the file.
   bool Read(void* data, UINT count, UINT* got);
   // True only when every byte was written.

@@ -26,7 +26,7 @@ const int kResultSlot = 1;
 const int kHookInterval = 1000;
 // The parser is fed this much at a time, so that the clock is seen often even while a
 // quadratic parse (thousands of elseif branches) crawls through its input.
-const size_t kReadPiece = 256;
+const size_t kReadPiece = 1024;
 // Stopped files remembered at most; older ones are forgotten.
 const size_t kStoppedFilesKept = 32;
 
@@ -153,10 +153,19 @@ int TruncateToInt(double value, int fallback) {
   return static_cast<int>(value);
 }
 
-// FNV-1a: enough to tell one version of a file from another.
+// Enough to tell one version of a file from another, eight bytes at a time: every lookup
+// takes the fingerprint of a file that may be megabytes long.
 uint64_t Fingerprint(const std::string& bytes) {
-  uint64_t hash = 14695981039346656037ull;
-  for (unsigned char c : bytes) hash = (hash ^ c) * 1099511628211ull;
+  uint64_t hash = 14695981039346656037ull ^ bytes.size();
+  size_t at = 0;
+  for (; at + 8 <= bytes.size(); at += 8) {
+    uint64_t word;
+    memcpy(&word, bytes.data() + at, 8);
+    hash = (hash ^ word) * 1099511628211ull;
+    hash ^= hash >> 29;
+  }
+  for (; at < bytes.size(); ++at)
+    hash = (hash ^ static_cast<unsigned char>(bytes[at])) * 1099511628211ull;
   return hash;
 }
 
@@ -365,12 +374,10 @@ bool CScriptHost::LoadDataFile(const std::string& path) {
   std::string bytes;
   if (ReadWholeFile(path, bytes) != FileRead::kRead)
     return false;
-  std::string text = TextModeView(bytes);
   // A chunk is read again in binary, as luaL_loadfile reopens the file for it.
-  if (IsPrecompiledText(text))
+  if (IsPrecompiledFile(bytes))
     return LoadBytes(path, PrecompiledChunk(bytes), true);
-  bytes.clear();
-  return LoadBytes(path, LuaSource(std::move(text)), true);
+  return LoadBytes(path, LuaSource(TextModeView(std::move(bytes))), true);
 }
 
 bool CScriptHost::LoadSavedFile() {

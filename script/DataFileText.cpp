@@ -20,30 +20,36 @@ size_t AfterHashLine(const std::string& text) {
 
 }  // namespace
 
-std::string TextModeView(const std::string& bytes, bool* hidden) {
+std::string TextModeView(std::string bytes, bool* hidden) {
   const size_t ctrlZ = bytes.find(kCtrlZ);
   const size_t end = ctrlZ == std::string::npos ? bytes.size() : ctrlZ;
   if (hidden) {
     *hidden = false;
     for (size_t i = end; i < bytes.size() && !*hidden; ++i) *hidden = !IsBlank(bytes[i]);
   }
-  std::string text;
-  text.reserve(end);
-  const char* p = bytes.data();
-  const char* stop = p + end;
+  // In place: a CR LF pair becomes its LF, a lone CR stays.
+  char* out = &bytes[0];
+  const char* p = out;
+  const char* stop = out + end;
   while (p < stop) {
     const char* cr = static_cast<const char*>(memchr(p, '\r', stop - p));
-    if (!cr) {
-      text.append(p, stop);
+    const char* run = cr ? cr : stop;
+    memmove(out, p, run - p);
+    out += run - p;
+    if (!cr)
       break;
-    }
-    text.append(p, cr);
-    // CR LF reads as LF; a lone CR stays.
     const bool pair = cr + 1 < stop && cr[1] == '\n';
-    text += pair ? '\n' : '\r';
+    *out++ = pair ? '\n' : '\r';
     p = cr + (pair ? 2 : 1);
   }
-  return text;
+  bytes.resize(out - bytes.data());
+  return bytes;
+}
+
+bool IsPrecompiledFile(const std::string& bytes) {
+  // Its first line and the byte after it decide.
+  const size_t lf = bytes.find('\n');
+  return IsPrecompiledText(TextModeView(bytes.substr(0, lf == std::string::npos ? lf : lf + 2)));
 }
 
 bool IsPrecompiledText(const std::string& text) {

@@ -49,7 +49,7 @@ SavedFileText ReadSavedOptionFile() {
     saved.status = SavedFileStatus::kUnfitUnicode;
     return saved;
   }
-  saved.text = TextModeView(bytes, &saved.hiddenText);
+  saved.text = TextModeView(std::move(bytes), &saved.hiddenText);
   if (IsPrecompiledText(saved.text)) {
     saved.status = SavedFileStatus::kPrecompiled;
     saved.text.clear();

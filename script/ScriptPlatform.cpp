@@ -13,15 +13,24 @@ FileRead ReadWholeFile(const std::string& path, std::string& bytes) {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? FileRead::kAbsent
                                                                           : FileRead::kUnreadable;
   }
-  char buffer[65536];
-  UINT got = 0;
+  // Straight into the string, sized for the whole file and one byte more to see its end; a
+  // file that grows meanwhile is read whole all the same.
+  const long long length = file.GetLength();
+  size_t done = 0;
+  bytes.resize(length >= 0 && length < (1ll << 30) ? static_cast<size_t>(length) + 1 : 65536);
   for (;;) {
-    if (!file.Read(buffer, sizeof(buffer), &got))
+    if (done == bytes.size())
+      bytes.resize(bytes.size() * 2);
+    const size_t room = bytes.size() - done;
+    UINT got = 0;
+    if (!file.Read(&bytes[done], static_cast<UINT>(room < (1u << 24) ? room : 1u << 24), &got))
       return FileRead::kUnreadable;
     if (got == 0)
-      return FileRead::kRead;
-    bytes.append(buffer, got);
+      break;
+    done += got;
   }
+  bytes.resize(done);
+  return FileRead::kRead;
 }
 
 bool ReplaceWholeFile(const std::string& path, const std::string& bytes) {
