@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "app/SetupNotices.h"
 #include "display/VideoDevices.h"
 #include "script/CScriptHost.h"
 #include "script/OptionInfoFile.h"
@@ -26,19 +27,13 @@ void CSetupApp::ShowClientRunningNotice() {
   MessageBoxA(nullptr, g_scriptHost.GetMessage(GetName(kNameAlreadyClient)), "Message", MB_OK);
 }
 
-void CSetupApp::SaveSettings() {
-  std::string failed;
-  const char kOptionFile[] = "savedata\\OptionInfo.lua";
-  const bool linesSaved = WriteOptionFileLines();
-  if (!SaveRegistry())
-    failed += "\r\nHKEY_LOCAL_MACHINE\\Software\\Helvane\\Tessaril";
-  const bool blockSaved = SaveOptionInfo();
-  if (!linesSaved || !blockSaved)
-    failed += std::string("\r\n") + kOptionFile;
-  if (!failed.empty()) {
-    const std::string text = "The settings could not be saved to:" + failed;
+void CSetupApp::SaveSettings(OptionFileState& optionFile) {
+  const bool linesSaved = WriteOptionFileLines(optionFile);
+  const bool registrySaved = SaveRegistry();
+  const bool blockSaved = SaveOptionInfo(optionFile);
+  const std::string text = SaveFailureNotice(optionFile, linesSaved && blockSaved, registrySaved);
+  if (!text.empty())
     MessageBoxA(nullptr, text.c_str(), "Setup", MB_OK | MB_ICONWARNING);
-  }
 }
 
 BOOL CSetupApp::InitInstance() {
@@ -56,8 +51,12 @@ BOOL CSetupApp::InitInstance() {
   // An empty device list is no error: the System page then offers nothing.
   EnumerateVideoDevices(AcceptAllDevices);
   LoadRegistry();
-  ReadOptionFileLines();
+  OptionFileState optionFile = ReadOptionFileLines();
   LoadOptionInfo();
+  // What the player must know before choosing anything: settings that could not be read.
+  const std::string notice = StartupNotice(optionFile);
+  if (!notice.empty())
+    MessageBoxA(nullptr, notice.c_str(), "Setup", MB_OK | MB_ICONWARNING);
 
   {
     CSetupOption systemPage;
@@ -69,7 +68,7 @@ BOOL CSetupApp::InitInstance() {
     // The result does not matter: the System page's confirmation sets g_bAccepted.
     sheet.DoModal();
     if (g_bAccepted)
-      SaveSettings();
+      SaveSettings(optionFile);
   }  // destroyed in reverse order: sheet, Option page, System page
   return FALSE;
 }

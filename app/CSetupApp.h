@@ -3,6 +3,8 @@
 
 #include "framework/CWinApp.h"
 
+struct OptionFileState;
+
 class CSetupApp : public CWinApp {
  public:
   CSetupApp();
@@ -19,7 +21,7 @@ class CSetupApp : public CWinApp {
   // The notice in the client's own words (its message file), with no owner window.
   static void ShowClientRunningNotice();
   // The three save steps, each independent; one message names whatever was not saved.
-  static void SaveSettings();
+  static void SaveSettings(OptionFileState& optionFile);
 };
 
 extern CSetupApp theApp;

@@ -236,9 +236,9 @@ int main(int argc, char** argv) {
   std::vector<double> savedMine, savedFloor;
   EnumerateVideoDevices(AcceptAllDevices);
   LoadRegistry();
-  ReadOptionFileLines();
-  WriteOptionFileLines();
-  SaveOptionInfo();
+  OptionFileState first = ReadOptionFileLines();
+  WriteOptionFileLines(first);
+  SaveOptionInfo(first);
   for (int i = 0; i < runs; ++i) {
     savedMine.push_back(TimeMs([] {
       LoadRegistry();
@@ -253,11 +253,11 @@ int main(int argc, char** argv) {
 
   // 3: the three save steps, on a copy of the saved file that is put back afterwards.
   std::vector<double> saveLines, saveRegistry, saveBlock;
-  ReadOptionFileLines();
+  OptionFileState saved = ReadOptionFileLines();
   for (int i = 0; i < runs; ++i) {
-    saveLines.push_back(TimeMs([] { WriteOptionFileLines(); }));
+    saveLines.push_back(TimeMs([&] { WriteOptionFileLines(saved); }));
     saveRegistry.push_back(TimeMs([] { SaveRegistry(); }));
-    saveBlock.push_back(TimeMs([] { SaveOptionInfo(); }));
+    saveBlock.push_back(TimeMs([&] { SaveOptionInfo(saved); }));
   }
 
   // 5: growth with the number of foreign lines.
@@ -272,9 +272,9 @@ int main(int argc, char** argv) {
         ReadOptionFileLines();
         LoadOptionInfo();
       }));
-      save.push_back(TimeMs([] {
-        WriteOptionFileLines();
-        SaveOptionInfo();
+      save.push_back(TimeMs([&] {
+        WriteOptionFileLines(saved);
+        SaveOptionInfo(saved);
       }));
       WriteForeignFile(sizes[s]);
     }

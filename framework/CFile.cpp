@@ -3,28 +3,33 @@
 
 bool CFile::Open(const char* path, UINT flags) {
   Close();
-  DWORD access = GENERIC_READ;
-  if (flags & modeWrite)
-    access = GENERIC_WRITE;
-  else if (flags & modeReadWrite)
-    access = GENERIC_READ | GENERIC_WRITE;
-  DWORD disposition = OPEN_EXISTING;
-  if (flags & modeCreate)
-    disposition = (flags & modeNoTruncate) ? OPEN_ALWAYS : CREATE_ALWAYS;
-  m_hFile = CreateFileA(path, access, FILE_SHARE_READ, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
-                        nullptr);
+  const bool write = (flags & modeWrite) != 0;
+  // A reader lets others go on writing, as the C runtime's fopen does; a writer lets them read.
+  const DWORD access = write ? GENERIC_WRITE : GENERIC_READ;
+  const DWORD share = write ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_WRITE;
+  const DWORD disposition = (flags & modeCreate) ? CREATE_ALWAYS : OPEN_EXISTING;
+  m_hFile = CreateFileA(path, access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
   return IsOpen();
 }
 
-bool CFile::SeekToEnd() {
-  LARGE_INTEGER zero = {};
-  return IsOpen() && SetFilePointerEx(m_hFile, zero, nullptr, FILE_END);
+long long CFile::GetLength() const {
+  LARGE_INTEGER size = {};
+  return IsOpen() && GetFileSizeEx(m_hFile, &size) ? size.QuadPart : -1;
+}
+
+bool CFile::Read(void* data, UINT count, UINT* got) {
+  DWORD read = 0;
+  const bool ok = IsOpen() && ReadFile(m_hFile, data, count, &read, nullptr);
+  *got = ok ? read : 0;
+  return ok;
 }
 
 bool CFile::Write(const void* data, UINT count) {
   DWORD written = 0;
   return IsOpen() && WriteFile(m_hFile, data, count, &written, nullptr) && written == count;
 }
+
+bool CFile::Flush() { return IsOpen() && FlushFileBuffers(m_hFile); }
 
 void CFile::Close() {
   if (IsOpen()) {

@@ -8,19 +8,23 @@ class CFile {
   enum OpenFlags : UINT {
     modeRead = 0x0000,
     modeWrite = 0x0001,
-    modeReadWrite = 0x0002,
     modeCreate = 0x1000,
-    modeNoTruncate = 0x2000,
   };
 
   CFile() : m_hFile(INVALID_HANDLE_VALUE) {}
   ~CFile() { Close(); }
 
+  // On failure GetLastError tells why.
   bool Open(const char* path, UINT flags);
   bool IsOpen() const { return m_hFile != INVALID_HANDLE_VALUE; }
-  bool SeekToEnd();
+  // The file's size in bytes, or -1.
+  long long GetLength() const;
+  // Reads up to `count` bytes; *got is 0 at the end of the file.
+  bool Read(void* data, UINT count, UINT* got);
   // True only when every byte was written.
   bool Write(const void* data, UINT count);
+  // Hands what was written to the disk (FlushFileBuffers).
+  bool Flush();
   void Close();
 
  private:

@@ -1,4 +1,5 @@
-// CScriptHost: loading and running the client's data files, and the keyed lookups over them.
+// CScriptHost: loading and running the client's data files under bounds, and the keyed
+// lookups over them.
 #include "script/CScriptHost.h"
 
 #include <limits.h>
@@ -11,7 +12,9 @@ extern "C" {
 #include <lua.h>
 }
 
-#include "script/LuaFileLoader.h"
+#include "script/DataFileText.h"
+#include "script/SavedOptionFile.h"
+#include "script/ScriptPlatform.h"
 #include "settings/NameTable.h"
 
 namespace {
@@ -19,9 +22,46 @@ namespace {
 // Registry slot that carries one value out of a protected call. Reading it back with
 // lua_rawgeti never allocates, so nothing after the call can raise a memory error.
 const int kResultSlot = 1;
+// The count hook checks the bounds this often.
+const int kHookInterval = 1000;
+// The parser is fed this much at a time, so that the clock is seen often even while a
+// quadratic parse (thousands of elseif branches) crawls through its input.
+const size_t kReadPiece = 1024;
+// Stopped files remembered at most; older ones are forgotten.
+const size_t kStoppedFilesKept = 32;
+
+bool Elapsed(unsigned long start, unsigned long budget) {
+  return static_cast<unsigned long>(TickMs() - start) > budget;
+}
+
+// Feeds lua_load from memory and ends the input once the run's time is up: compiling is part
+// of the run.
+struct ChunkReader {
+  const std::string* bytes;
+  size_t next;
+  unsigned long start;
+  bool timedOut;
+};
+
+const char* ReadPiece(lua_State*, void* ud, size_t* size) {
+  ChunkReader* reader = static_cast<ChunkReader*>(ud);
+  *size = 0;
+  if (reader->next >= reader->bytes->size())
+    return nullptr;
+  if (Elapsed(reader->start, CScriptHost::kRunTimeBudgetMs)) {
+    reader->timedOut = true;
+    return nullptr;
+  }
+  const size_t left = reader->bytes->size() - reader->next;
+  *size = left < kReadPiece ? left : kReadPiece;
+  const char* piece = reader->bytes->data() + reader->next;
+  reader->next += *size;
+  return piece;
+}
 
 struct LoadCall {
-  const char* path;
+  ChunkReader* reader;
+  const char* chunkName;
   int status;
 };
 
@@ -38,9 +78,18 @@ struct FetchCall {
 
 int ProtectedLoad(lua_State* L) {
   LoadCall* call = static_cast<LoadCall*>(lua_touserdata(L, 1));
-  call->status = LoadLuaFile(L, call->path);
+  call->status = lua_load(L, ReadPiece, call->reader, call->chunkName);
   if (call->status == 0)
     lua_rawseti(L, LUA_REGISTRYINDEX, kResultSlot);
+  return 0;
+}
+
+// What a file whose run was stopped runs from then on: the same failure, at once.
+int StoppedRun(lua_State* L) { return luaL_error(L, "stopped by a bound before"); }
+
+int ProtectedPushStoppedRun(lua_State* L) {
+  lua_pushcfunction(L, StoppedRun);
+  lua_rawseti(L, LUA_REGISTRYINDEX, kResultSlot);
   return 0;
 }
 
@@ -104,6 +153,22 @@ int TruncateToInt(double value, int fallback) {
   return static_cast<int>(value);
 }
 
+// Enough to tell one version of a file from another, eight bytes at a time: every lookup
+// takes the fingerprint of a file that may be megabytes long.
+uint64_t Fingerprint(const std::string& bytes) {
+  uint64_t hash = 14695981039346656037ull ^ bytes.size();
+  size_t at = 0;
+  for (; at + 8 <= bytes.size(); at += 8) {
+    uint64_t word;
+    memcpy(&word, bytes.data() + at, 8);
+    hash = (hash ^ word) * 1099511628211ull;
+    hash ^= hash >> 29;
+  }
+  for (; at < bytes.size(); ++at)
+    hash = (hash ^ static_cast<unsigned char>(bytes[at])) * 1099511628211ull;
+  return hash;
+}
+
 }  // namespace
 
 CScriptHost::CScriptHost()
@@ -112,7 +177,14 @@ CScriptHost::CScriptHost()
       m_baseAllocUd(nullptr),
       m_bytesInUse(0),
       m_boundHit(false),
-      m_collecting(false) {
+      m_collecting(false),
+      m_running(false),
+      m_runStart(0),
+      m_runAllocated(0),
+      m_runInstructions(0),
+      m_runStopped(false),
+      m_chunk(),
+      m_chunkRemembered(false) {
   if (!m_L)
     return;
   m_baseAlloc = lua_getallocf(m_L, &m_baseAllocUd);
@@ -131,9 +203,19 @@ CScriptHost::~CScriptHost() {
 void* CScriptHost::BoundedAlloc(void* ud, void* ptr, size_t osize, size_t nsize) {
   CScriptHost* host = static_cast<CScriptHost*>(ud);
   if (nsize > osize && !host->m_collecting) {
+    const size_t growth = nsize - osize;
     const size_t room =
         host->m_bytesInUse < kMemoryCeiling ? kMemoryCeiling - host->m_bytesInUse : 0;
-    if (nsize - osize > room) {
+    bool refused = growth > room;
+    if (host->m_running) {
+      // A run that keeps little but asks for much (a string grown by copying) or takes too
+      // long is stopped here as well as by the hook.
+      refused = refused || growth > kRunAllocationBudget - host->m_runAllocated || host->OverTime();
+      if (!refused)
+        host->m_runAllocated += growth;
+      host->m_runStopped = host->m_runStopped || refused;
+    }
+    if (refused) {
       host->m_boundHit = true;
       return nullptr;
     }
@@ -150,13 +232,17 @@ void* CScriptHost::BoundedAlloc(void* ud, void* ptr, size_t osize, size_t nsize)
   return block;
 }
 
-// Fires once a run has executed its whole budget of instructions.
+// Fires every kHookInterval instructions; ends a run that has used its instructions or time.
 void CScriptHost::BudgetHook(lua_State* L, lua_Debug*) {
-  void* host = nullptr;
-  lua_getallocf(L, &host);
-  static_cast<CScriptHost*>(host)->m_boundHit = true;
-  lua_pushstring(L, "instruction budget exhausted");
-  lua_error(L);
+  void* ud = nullptr;
+  lua_getallocf(L, &ud);
+  CScriptHost* host = static_cast<CScriptHost*>(ud);
+  host->m_runInstructions += kHookInterval;
+  if (host->m_runInstructions < kRunInstructionBudget && !host->OverTime())
+    return;
+  host->m_boundHit = true;
+  host->m_runStopped = true;
+  luaL_error(L, "run stopped by a bound");
 }
 
 int CScriptHost::GetSavedOption(const char* key, int defaultValue) {
@@ -179,6 +265,22 @@ const char* CScriptHost::GetMessage(const char* key) {
   return GetText(GetName(kNameSetupMsg), key);
 }
 
+bool CScriptHost::Compiles(const std::string& text) {
+  if (!m_L || IsPrecompiledText(text))
+    return false;
+  const int top = lua_gettop(m_L);
+  bool compiles = false;
+  try {
+    CollectGarbage();
+    compiles = LoadBytes("(new file)", LuaSource(text), false);
+  } catch (const std::bad_alloc&) {
+    // Not known to compile.
+  }
+  EndRun();
+  lua_settop(m_L, top);
+  return compiles;
+}
+
 int CScriptHost::GetNumber(const char* file, const char* table, const char* key, int defaultValue) {
   if (!m_L)
     return defaultValue;
@@ -188,8 +290,9 @@ int CScriptHost::GetNumber(const char* file, const char* table, const char* key,
     if (Lookup(file, table, key, LUA_TNUMBER))
       result = TruncateToInt(lua_tonumber(m_L, -1), defaultValue);
   } catch (const std::bad_alloc&) {
-    // Out of memory for a file name: the default stands.
+    // Out of memory for a file's bytes or name: the default stands.
   }
+  EndRun();
   // The whole lookup leaves the stack as it found it, the table included.
   lua_settop(m_L, top);
   return result;
@@ -209,6 +312,7 @@ const char* CScriptHost::GetText(const char* table, const char* key) {
   } catch (const std::bad_alloc&) {
     // The message text keeps its last value; this lookup answers the empty text.
   }
+  EndRun();
   lua_settop(m_L, top);
   return result;
 }
@@ -222,7 +326,7 @@ bool CScriptHost::Lookup(const char* file, const char* table, const char* key, i
 
 bool CScriptHost::PrepareFile(const char* file) {
   if (IsName(file, kNameSavedOptionFile)) {
-    if (!LoadChunk(file))
+    if (!LoadSavedFile())
       return LoadChunk(GetName(kNameDefaultOptionFile));
     // Fresh tables let a file of single assignments run, and drop entries of earlier runs.
     if (MakeFreshTables(GetName(kNameCmdOnOffList), GetName(kNameOptionInfoList)))
@@ -243,16 +347,20 @@ bool CScriptHost::PrepareFile(const char* file) {
 
 bool CScriptHost::LoadChunk(const char* baseName) {
   const std::string base(baseName);
-  return LoadCandidate(base + ".lub") || LoadCandidate(base + ".lua");
+  return LoadDataFile(base + ".lub") || LoadDataFile(base + ".lua");
 }
 
 bool CScriptHost::FindValue(const char* table, const char* key, int type) {
   const int base = lua_gettop(m_L) - 1;
-  lua_sethook(m_L, BudgetHook, LUA_MASKCOUNT, kRunInstructionBudget);
+  lua_sethook(m_L, BudgetHook, LUA_MASKCOUNT, kHookInterval);
   const int status = lua_pcall(m_L, 0, 0, 0);
   lua_sethook(m_L, nullptr, 0, 0);
+  const bool stopped = m_runStopped;
+  EndRun();
   if (status != 0) {
     lua_settop(m_L, base);  // drops the error text
+    if (stopped && m_chunkRemembered)
+      Remember(m_chunk, false);
     return false;
   }
   FetchCall call = {table, key, false};
@@ -262,12 +370,79 @@ bool CScriptHost::FindValue(const char* table, const char* key, int type) {
   return lua_type(m_L, -1) == type;
 }
 
-bool CScriptHost::LoadCandidate(const std::string& path) {
-  LoadCall call = {path.c_str(), -1};
-  if (lua_cpcall(m_L, ProtectedLoad, &call) != 0 || call.status != 0)
+bool CScriptHost::LoadDataFile(const std::string& path) {
+  std::string bytes;
+  if (ReadWholeFile(path, bytes) != FileRead::kRead)
     return false;
+  // A chunk is read again in binary, as luaL_loadfile reopens the file for it.
+  if (IsPrecompiledFile(bytes))
+    return LoadBytes(path, PrecompiledChunk(bytes), true);
+  return LoadBytes(path, LuaSource(TextModeView(std::move(bytes))), true);
+}
+
+bool CScriptHost::LoadSavedFile() {
+  // Anyone may write the saved file while the program runs as administrator, and Lua 5.1
+  // runs crafted bytecode unchecked: it is taken only as source text, from its one path.
+  SavedFileText saved = ReadSavedOptionFile();
+  if (saved.status != SavedFileStatus::kText)
+    return false;
+  return LoadBytes(SavedOptionFilePath(), LuaSource(std::move(saved.text)), true);
+}
+
+bool CScriptHost::LoadBytes(const std::string& path, const std::string& bytes, bool remember) {
+  // Everything that may throw happens here, before the protected call.
+  ChunkId id = {path, Fingerprint(bytes), bytes.size()};
+  const std::string chunkName = "@" + path;
+  if (const StoppedFile* stopped = remember ? FindStopped(id) : nullptr) {
+    if (stopped->atLoad || lua_cpcall(m_L, ProtectedPushStoppedRun, nullptr) != 0)
+      return false;
+    lua_rawgeti(m_L, LUA_REGISTRYINDEX, kResultSlot);
+    m_chunkRemembered = false;
+    return true;
+  }
+  m_running = true;
+  m_runStart = TickMs();
+  m_runAllocated = 0;
+  m_runInstructions = 0;
+  m_runStopped = false;
+  ChunkReader reader = {&bytes, 0, m_runStart, false};
+  LoadCall call = {&reader, chunkName.c_str(), -1};
+  const bool loaded =
+      lua_cpcall(m_L, ProtectedLoad, &call) == 0 && call.status == 0 && !reader.timedOut;
+  if (!loaded) {
+    // A parse cut short by the clock counts as failed even if what it read compiled.
+    const bool stopped = reader.timedOut || m_runStopped;
+    EndRun();
+    if (stopped && remember)
+      Remember(id, true);
+    return false;
+  }
   lua_rawgeti(m_L, LUA_REGISTRYINDEX, kResultSlot);
+  m_chunk = std::move(id);
+  m_chunkRemembered = remember;
   return true;
+}
+
+void CScriptHost::EndRun() { m_running = false; }
+
+bool CScriptHost::OverTime() const { return m_running && Elapsed(m_runStart, kRunTimeBudgetMs); }
+
+const CScriptHost::StoppedFile* CScriptHost::FindStopped(const ChunkId& id) const {
+  for (const StoppedFile& stopped : m_stopped) {
+    if (stopped.id == id)
+      return &stopped;
+  }
+  return nullptr;
+}
+
+void CScriptHost::Remember(const ChunkId& id, bool atLoad) {
+  try {
+    if (m_stopped.size() >= kStoppedFilesKept)
+      m_stopped.erase(m_stopped.begin());
+    m_stopped.push_back(StoppedFile{id, atLoad});
+  } catch (const std::bad_alloc&) {
+    // Not remembered: the file is run again, under the same bounds.
+  }
 }
 
 bool CScriptHost::MakeFreshTables(const char* first, const char* second) {

@@ -6,23 +6,28 @@
 #undef GetMessage
 
 #include <stddef.h>
+#include <stdint.h>
 
 #include <string>
+#include <vector>
 
 struct lua_State;
 struct lua_Debug;
-class CFile;
 
 class CScriptHost {
  public:
-  // Bounds of one run of a data file: real files stay far below both.
+  // Bounds of one run of a data file, its compiling included. Real files stay far below all
+  // four; the time bound leaves a 10 MB file room to compile on a slow, busy machine.
   static const int kRunInstructionBudget = 20000000;
-  static const size_t kMemoryCeiling = 192u * 1024u * 1024u;
+  static const size_t kMemoryCeiling = 192u * 1024u * 1024u;        // held at once
+  static const size_t kRunAllocationBudget = 512u * 1024u * 1024u;  // asked for in all
+  static const unsigned long kRunTimeBudgetMs = 5000;
 
   CScriptHost();
   ~CScriptHost();
 
-  // Saved option file ("SaveData\OptionInfo"), falling back to the client's defaults per file.
+  // Saved option file ("savedata\OptionInfo.lua", source text only), falling back to the
+  // client's defaults per file.
   int GetSavedOption(const char* key, int defaultValue);
   int GetSavedCommand(const char* key, int defaultValue);
   // Client's default option file; 0 when absent.
@@ -31,9 +36,38 @@ class CScriptHost {
   // Text from SetupMSG; empty when absent. Valid until the next successful GetMessage.
   const char* GetMessage(const char* key);
 
-  // One "Table["key"] = value" line, written raw; they use none of the host's state.
-  static bool WriteOptionInfoLine(CFile& file, const char* key, int value);
-  static bool WriteCmdOnOffLine(CFile& file, const char* key, int value);
+  // True when the text, read as the client reads a file, compiles as source within the bounds
+  // of one run. Nothing of it runs.
+  bool Compiles(const std::string& text);
+
+  // One "Table["key"] = value" line appended to the new file's text; they use none of the
+  // host's state.
+  static void WriteOptionInfoLine(std::string& file, const char* key, int value);
+  static void WriteCmdOnOffLine(std::string& file, const char* key, int value);
+
+  // Bytes the Lua state holds at the moment.
+  size_t MemoryInUse() const { return m_bytesInUse; }
+
+ private:
+  typedef void* (*Allocator)(void* ud, void* ptr, size_t osize, size_t nsize);
+
+  // A data file as loaded: its path and a fingerprint of the bytes given to Lua.
+  struct ChunkId {
+    std::string path;
+    uint64_t hash;
+    size_t size;
+    bool operator==(const ChunkId& other) const {
+      return hash == other.hash && size == other.size && path == other.path;
+    }
+  };
+  // A file whose load or run hit a bound: in this process it is not run again.
+  struct StoppedFile {
+    ChunkId id;
+    bool atLoad;
+  };
+
+  CScriptHost(const CScriptHost&) = delete;
+  CScriptHost& operator=(const CScriptHost&) = delete;
 
   // A number truncated toward zero; values beyond the int range saturate, NaN gives the default.
   int GetNumber(const char* file, const char* table, const char* key, int defaultValue);
@@ -42,22 +76,23 @@ class CScriptHost {
   bool Lookup(const char* file, const char* table, const char* key, int type);
   // On success the file's chunk is on top of the stack, not yet run.
   bool PrepareFile(const char* file);
+  // The client's ".lub", else its ".lua"; either may be source or precompiled.
   bool LoadChunk(const char* baseName);
   // Runs the chunk on top of the stack, then pushes table[key] if it has the type asked for.
   bool FindValue(const char* table, const char* key, int type);
 
-  // Bytes the Lua state holds at the moment.
-  size_t MemoryInUse() const { return m_bytesInUse; }
-
- private:
-  typedef void* (*Allocator)(void* ud, void* ptr, size_t osize, size_t nsize);
-
-  CScriptHost(const CScriptHost&) = delete;
-  CScriptHost& operator=(const CScriptHost&) = delete;
+  bool LoadDataFile(const std::string& path);
+  bool LoadSavedFile();
+  // Starts a run and compiles the bytes under its bounds; on success the chunk is on top of
+  // the stack. A remembered file that was stopped loads as it ended then.
+  bool LoadBytes(const std::string& path, const std::string& bytes, bool remember);
+  void EndRun();
+  bool OverTime() const;
+  const StoppedFile* FindStopped(const ChunkId& id) const;
+  void Remember(const ChunkId& id, bool atLoad);
 
   static void* BoundedAlloc(void* ud, void* ptr, size_t osize, size_t nsize);
   static void BudgetHook(lua_State* L, lua_Debug* ar);
-  bool LoadCandidate(const std::string& path);
   bool MakeFreshTables(const char* first, const char* second);
   void CollectGarbage();
 
@@ -69,6 +104,16 @@ class CScriptHost {
   // Set when a run was stopped by a bound; the next lookup starts from empty globals.
   bool m_boundHit;
   bool m_collecting;
+
+  // The run under way: its start, what it has used, whether a bound stopped it.
+  bool m_running;
+  unsigned long m_runStart;
+  size_t m_runAllocated;
+  int m_runInstructions;
+  bool m_runStopped;
+  ChunkId m_chunk;  // the chunk of the run, once loaded
+  bool m_chunkRemembered;
+  std::vector<StoppedFile> m_stopped;
 };
 
 extern CScriptHost g_scriptHost;

@@ -1,104 +1,84 @@
 // Reading the saved option file: the foreign lines kept as text, the program's values through Lua.
 #include "script/OptionInfoFile.h"
 
-#include <stdio.h>
-
 #include "script/CScriptHost.h"
+#include "script/ForeignLines.h"
 #include "settings/CRegistry.h"
 #include "settings/NameTable.h"
 
 namespace {
 
-// Every line is judged as a whole; the CR of a CR LF belongs to the line end.
-void KeepIfForeign(std::string& line, std::vector<std::string>& kept) {
-  if (!line.empty() && line[line.size() - 1] == '\r')
-    line.erase(line.size() - 1);
-  if (!line.empty() && !IsOwnOptionLine(line))
-    kept.push_back(line);
-  line.clear();
+template <int CRegistry::*kSetting>
+int& Field(CRegistry& record) {
+  return record.*kSetting;
+}
+
+template <int kSwitch>
+int& Switch(CRegistry& record) {
+  return record.m_aCmdOnOff[kSwitch];
 }
 
 }  // namespace
 
-int& OptionSetting(CRegistry& record, int entry) {
-  switch (entry) {
-    case 0:
-      return record.m_nBgmVolume;
-    case 1:
-      return record.m_nEffectVolume;
-    case 2:
-      return record.m_nMouseExclusive;
-    case 3:
-      return record.m_nFullScreen;
-    case 4:
-      return record.m_nWidth;
-    case 5:
-      return record.m_nHeight;
-    case 6:
-      return record.m_nBitPerPixel;
-    case 7:
-      return record.m_nDeviceIndex;
-    case 8:
-      return record.m_nModeIndex;
-    case 9:
-      return record.m_nSpriteMode;
-    case 10:
-      return record.m_nTextureMode;
-    case 11:
-      return record.m_bBgmOn;
-    case 12:
-      return record.m_bSoundOn;
-    default:
-      return record.m_aCmdOnOff[entry - kNameFirstSwitch];
+const OptionBinding kOptionBindings[kNameOptionKeyCount] = {
+    {0, kNameOptionInfoList, Field<&CRegistry::m_nBgmVolume>},
+    {1, kNameOptionInfoList, Field<&CRegistry::m_nEffectVolume>},
+    {2, kNameOptionInfoList, Field<&CRegistry::m_nMouseExclusive>},
+    {3, kNameOptionInfoList, Field<&CRegistry::m_nFullScreen>},
+    {4, kNameOptionInfoList, Field<&CRegistry::m_nWidth>},
+    {5, kNameOptionInfoList, Field<&CRegistry::m_nHeight>},
+    {6, kNameOptionInfoList, Field<&CRegistry::m_nBitPerPixel>},
+    {7, kNameOptionInfoList, Field<&CRegistry::m_nDeviceIndex>},
+    {8, kNameOptionInfoList, Field<&CRegistry::m_nModeIndex>},
+    {9, kNameOptionInfoList, Field<&CRegistry::m_nSpriteMode>},
+    {10, kNameOptionInfoList, Field<&CRegistry::m_nTextureMode>},
+    {11, kNameCmdOnOffList, Field<&CRegistry::m_bBgmOn>},
+    {12, kNameCmdOnOffList, Field<&CRegistry::m_bSoundOn>},
+    {13, kNameCmdOnOffList, Switch<0>},
+    {14, kNameCmdOnOffList, Switch<1>},
+    {15, kNameCmdOnOffList, Switch<2>},
+    {16, kNameCmdOnOffList, Switch<3>},
+    {17, kNameCmdOnOffList, Switch<4>},
+    {18, kNameCmdOnOffList, Switch<5>},
+    {19, kNameCmdOnOffList, Switch<6>},
+    {20, kNameCmdOnOffList, Switch<7>},
+    {21, kNameCmdOnOffList, Switch<8>},
+    {22, kNameCmdOnOffList, Switch<9>},
+    {23, kNameCmdOnOffList, Switch<10>},
+    {24, kNameCmdOnOffList, Switch<11>},
+    {25, kNameCmdOnOffList, Switch<12>},
+    {26, kNameCmdOnOffList, Switch<13>},
+    {27, kNameCmdOnOffList, Switch<14>},
+    {28, kNameCmdOnOffList, Switch<15>},
+    {29, kNameCmdOnOffList, Switch<16>},
+    {30, kNameCmdOnOffList, Switch<17>},
+    {31, kNameCmdOnOffList, Switch<18>},
+    {32, kNameCmdOnOffList, Switch<19>},
+    {33, kNameCmdOnOffList, Switch<20>},
+};
+
+int& OptionSetting(CRegistry& record, int entry) { return kOptionBindings[entry].setting(record); }
+
+void TakeForeignLines(const SavedFileText& saved, OptionFileState& file, CRegistry& record) {
+  file.status = saved.status;
+  file.hiddenText = saved.hiddenText;
+  file.nulInLines = false;
+  if (saved.status == SavedFileStatus::kText) {
+    record.m_otherLines.clear();
+    file.nulInLines = CollectForeignLines(saved.text, record.m_otherLines);
   }
 }
 
-bool IsOwnOptionLine(const std::string& line) {
-  // Only a quoted key marks a line as ours: a comment or a longer key that merely
-  // contains one (SCREENWIDTH) belongs to someone else and must survive a save.
-  std::string quoted;
-  for (int i = 0; i < kNameOptionKeyCount; ++i) {
-    const char* key = GetName(i);
-    if (!key)
-      continue;
-    quoted.assign(1, '"').append(key).append(1, '"');
-    if (line.find(quoted) != std::string::npos)
-      return true;
-  }
-  return false;
-}
-
-void ReadOptionFileLines() {
+OptionFileState ReadOptionFileLines() {
+  OptionFileState file;
   CRegistry* record = CRegistry::GetInstance();
   if (!record)
-    return;
-  std::vector<std::string>& kept = record->m_otherLines;
-  kept.clear();
-  const std::string path = std::string(GetName(kNameSavedOptionFile)) + ".lua";
-  // Binary: text mode would end the file at a 0x1A byte and drop every later line.
-  FILE* file = fopen(path.c_str(), "rb");
-  if (!file)
-    return;
-  std::string line;
-  char chunk[65536];
-  size_t count;
-  while ((count = fread(chunk, 1, sizeof(chunk), file)) > 0) {
-    const char* p = chunk;
-    const char* end = chunk + count;
-    while (p < end) {
-      const char* lf = static_cast<const char*>(memchr(p, '\n', end - p));
-      if (!lf) {
-        line.append(p, end);
-        break;
-      }
-      line.append(p, lf);
-      KeepIfForeign(line, kept);
-      p = lf + 1;
-    }
-  }
-  if (!ferror(file))
-    KeepIfForeign(line, kept);  // a last line without a line feed
-  fclose(file);
+    return file;
+  record->m_otherLines.clear();
+  // Read as the client reads it: a compiled chunk, or a file that cannot be read, has no
+  // lines to keep; text after a Ctrl-Z is not part of it.
+  TakeForeignLines(ReadSavedOptionFile(), file, *record);
+  return file;
 }
 
 void LoadOptionInfo() {
@@ -106,11 +86,10 @@ void LoadOptionInfo() {
   if (!record)
     return;
   // Each setting's current value (its default) answers for a key the file lacks.
-  for (int i = 0; i < kNameOptionKeyCount; ++i) {
-    int& setting = OptionSetting(*record, i);
-    if (i < kNameFirstCommandKey)
-      setting = g_scriptHost.GetSavedOption(GetName(i), setting);
-    else
-      setting = g_scriptHost.GetSavedCommand(GetName(i), setting);
+  for (const OptionBinding& binding : kOptionBindings) {
+    int& setting = binding.setting(*record);
+    const char* key = GetName(binding.key);
+    setting = binding.table == kNameOptionInfoList ? g_scriptHost.GetSavedOption(key, setting)
+                                                   : g_scriptHost.GetSavedCommand(key, setting);
   }
 }

@@ -3,24 +3,60 @@
 
 #include <string>
 
-class CFile;
+#include "script/SavedOptionFile.h"
+#include "settings/NameTable.h"
+
 class CRegistry;
 
-// Keeps the lines of the saved option file that name none of the program's keys.
-void ReadOptionFileLines();
+// One key the program owns in the saved file: its name-table entry, its table (name-table
+// entry) and the setting of the record it carries. Reading and writing both go by this table.
+struct OptionBinding {
+  int key;
+  int table;
+  int& (*setting)(CRegistry& record);
+};
+// The 34 keys in the order the program's block lists them.
+extern const OptionBinding kOptionBindings[kNameOptionKeyCount];
+
+// Why a save left the saved option file as it was.
+enum class SaveProblem {
+  kNone,
+  kUnreadable,    // it still could not be read, so its own lines could not be kept
+  kUnfitUnicode,  // Unicode text the system code page cannot hold
+  kWouldNotLoad,  // with the program's lines dropped, the client could no longer load it
+  kNotWritten,    // writing the new file failed (a full disk, say)
+};
+
+// The saved option file as the program knows it from start-up to the save.
+struct OptionFileState {
+  // What the start-up read found.
+  SavedFileStatus status = SavedFileStatus::kAbsent;
+  bool hiddenText = false;  // text after a Ctrl-Z, which a save does not keep
+  bool nulInLines = false;  // a kept line with a NUL byte, which a save keeps up to there
+  // The new file: composed by the first save step, put in place by the last.
+  std::string draft;
+  bool drafted = false;
+  SaveProblem problem = SaveProblem::kNone;
+};
+
+// Keeps the lines of the saved option file that the program does not own.
+OptionFileState ReadOptionFileLines();
 // Takes the saved values of the 34 option keys over the current settings.
 void LoadOptionInfo();
-// Rewrites the file with the kept lines; false when it could not be opened or fully written.
-bool WriteOptionFileLines();
-// Appends the program's option block; false when it could not be opened or fully written.
-bool SaveOptionInfo();
+// First save step: the new file's text begins with the kept lines. False when the old file is
+// to be left as it is (file.problem says why).
+bool WriteOptionFileLines(OptionFileState& file);
+// Last save step: appends the program's option block and puts the new file in the old one's
+// place in one step. False when nothing was written (file.problem says why).
+bool SaveOptionInfo(OptionFileState& file);
 
-// True when a line names one of the 34 keys in double quotes, so the program owns it.
-bool IsOwnOptionLine(const std::string& line);
+// Takes what a read of the file found into `file`, and its foreign lines into the record.
+void TakeForeignLines(const SavedFileText& saved, OptionFileState& file, CRegistry& record);
+
 // The setting that option key `entry` (name-table entry 0 to 33) carries.
 int& OptionSetting(CRegistry& record, int entry);
 
-// Writes "<table>[\"<key>\"] = <value>\r\n" in one piece.
-bool WriteOptionLine(CFile& file, const char* table, const char* key, int value);
+// Appends "<table>[\"<key>\"] = <value>\r\n".
+void WriteOptionLine(std::string& file, const char* table, const char* key, int value);
 // printf-style formatting into a bounded buffer; never writes past it.
-std::string FormatText(const char* format, ...) __attribute__((format(gnu_printf, 1, 2)));
+std::string FormatText(const char* format, ...) __attribute__((format(printf, 1, 2)));

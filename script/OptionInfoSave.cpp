@@ -1,12 +1,24 @@
-// Writing the saved option file: the kept foreign lines, then the program's option block.
+// Writing the saved option file: the kept foreign lines, then the program's option block,
+// composed in memory and put in place in one step.
 #include <stdarg.h>
 #include <stdio.h>
 
-#include "framework/CFile.h"
 #include "script/CScriptHost.h"
 #include "script/OptionInfoFile.h"
+#include "script/ScriptPlatform.h"
 #include "settings/CRegistry.h"
 #include "settings/NameTable.h"
+
+namespace {
+
+// Whether the client can load the saved file as it is now; no file loads as nothing at all.
+bool OldFileLoads() {
+  const SavedFileText old = ReadSavedOptionFile();
+  return old.status == SavedFileStatus::kAbsent ||
+         (old.status == SavedFileStatus::kText && g_scriptHost.Compiles(old.text));
+}
+
+}  // namespace
 
 std::string FormatText(const char* format, ...) {
   char buffer[4096];
@@ -22,60 +34,72 @@ std::string FormatText(const char* format, ...) {
   return std::string(buffer);
 }
 
-bool WriteOptionLine(CFile& file, const char* table, const char* key, int value) {
-  const std::string line = std::string(table) + FormatText("[\"%s\"] = %d\r\n", key, value);
-  return file.Write(line.data(), static_cast<UINT>(line.size()));
+void WriteOptionLine(std::string& file, const char* table, const char* key, int value) {
+  file.append(table).append(FormatText("[\"%s\"] = %d\r\n", key, value));
 }
 
-bool CScriptHost::WriteOptionInfoLine(CFile& file, const char* key, int value) {
-  return WriteOptionLine(file, GetName(kNameOptionInfoList), key, value);
+void CScriptHost::WriteOptionInfoLine(std::string& file, const char* key, int value) {
+  WriteOptionLine(file, GetName(kNameOptionInfoList), key, value);
 }
 
-bool CScriptHost::WriteCmdOnOffLine(CFile& file, const char* key, int value) {
-  return WriteOptionLine(file, GetName(kNameCmdOnOffList), key, value);
+void CScriptHost::WriteCmdOnOffLine(std::string& file, const char* key, int value) {
+  WriteOptionLine(file, GetName(kNameCmdOnOffList), key, value);
 }
 
-bool WriteOptionFileLines() {
+bool WriteOptionFileLines(OptionFileState& file) {
+  file.draft.clear();
+  file.drafted = false;
+  file.problem = SaveProblem::kNone;
   CRegistry* record = CRegistry::GetInstance();
   if (!record)
     return false;
-  const std::string path = std::string(GetName(kNameSavedOptionFile)) + ".lua";
-  CFile file;
-  if (!file.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite))
-    return false;
-  // Lines go out in large pieces: a file of many lines would otherwise cost a call each.
-  const size_t kPiece = 65536;
-  std::string pending;
-  bool written = true;
-  for (const std::string& line : record->m_otherLines) {
-    // The whole line, NUL bytes included: it goes back exactly as it was read.
-    pending.append(line).append("\r\n");
-    if (pending.size() >= kPiece) {
-      written = written && file.Write(pending.data(), static_cast<UINT>(pending.size()));
-      pending.clear();
+  if (file.status == SavedFileStatus::kUnreadable ||
+      file.status == SavedFileStatus::kUnfitUnicode) {
+    // Its lines were not known at start-up; a lock may have cleared since. A file that still
+    // cannot be read is left alone rather than replaced blindly.
+    const SavedFileText now = ReadSavedOptionFile();
+    if (now.status == SavedFileStatus::kUnreadable) {
+      file.problem = SaveProblem::kUnreadable;
+      return false;
     }
+    if (now.status == SavedFileStatus::kUnfitUnicode) {
+      file.problem = SaveProblem::kUnfitUnicode;
+      return false;
+    }
+    TakeForeignLines(now, file, *record);
   }
-  if (!pending.empty())
-    written = written && file.Write(pending.data(), static_cast<UINT>(pending.size()));
-  file.Close();
-  return written;
+  for (const std::string& line : record->m_otherLines) {
+    // Up to its first NUL byte: a line of NULs left by a power loss does not compile.
+    file.draft.append(line.c_str()).append("\r\n");
+  }
+  file.drafted = true;
+  return true;
 }
 
-bool SaveOptionInfo() {
+bool SaveOptionInfo(OptionFileState& file) {
   CRegistry* record = CRegistry::GetInstance();
-  if (!record)
+  if (!record || !file.drafted)
     return false;
-  CFile file;
-  if (!file.Open("savedata\\OptionInfo.lua",
-                 CFile::modeCreate | CFile::modeNoTruncate | CFile::modeWrite) ||
-      !file.SeekToEnd())
+  file.drafted = false;
+  for (int i = 0; i < kNameOptionKeyCount; ++i) {
+    const OptionBinding& binding = kOptionBindings[i];
+    if (i > 0 && binding.table != kOptionBindings[i - 1].table)
+      file.draft += "\r\n";  // the empty line between the two tables
+    const char* key = GetName(binding.key);
+    const int value = binding.setting(*record);
+    if (binding.table == kNameOptionInfoList)
+      CScriptHost::WriteOptionInfoLine(file.draft, key, value);
+    else
+      CScriptHost::WriteCmdOnOffLine(file.draft, key, value);
+  }
+  // A save never turns a file the client loads into one it cannot load.
+  if (!g_scriptHost.Compiles(file.draft) && OldFileLoads()) {
+    file.problem = SaveProblem::kWouldNotLoad;
     return false;
-  bool written = true;
-  for (int i = 0; written && i < kNameFirstCommandKey; ++i)
-    written = CScriptHost::WriteOptionInfoLine(file, GetName(i), OptionSetting(*record, i));
-  written = written && file.Write("\r\n", 2);
-  for (int i = kNameFirstCommandKey; written && i < kNameOptionKeyCount; ++i)
-    written = CScriptHost::WriteCmdOnOffLine(file, GetName(i), OptionSetting(*record, i));
-  file.Close();
-  return written;
+  }
+  if (!ReplaceWholeFile(SavedOptionFilePath(), file.draft)) {
+    file.problem = SaveProblem::kNotWritten;
+    return false;
+  }
+  return true;
 }

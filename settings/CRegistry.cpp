@@ -1,11 +1,7 @@
 // The settings record's construction and its single instance.
 #include "settings/CRegistry.h"
 
-#include <string.h>
-
 #include <new>
-
-#include "display/VideoDevices.h"
 
 CRegistry* CRegistry::s_pInstance = nullptr;
 bool g_bAccepted = false;
@@ -65,11 +61,3 @@ void CRegistry::DestroyInstance() {
 }
 
 CRegistry* CRegistry::GetInstance() { return s_pInstance; }
-
-void CRegistry::TakeDeviceIdentity(const VideoDeviceEntry& device) {
-  memset(m_szDeviceName, 0, sizeof(m_szDeviceName));
-  memcpy(m_szDeviceName, device.description,
-         strnlen(device.description, sizeof(m_szDeviceName) - 1));
-  m_guidDevice = device.deviceGuid;
-  m_guidDriver = device.driverGuid;
-}

@@ -1,4 +1,6 @@
 // The default settings: constants, the client's default options, the first hardware device.
+#include <string.h>
+
 #include "display/VideoDevices.h"
 #include "script/CScriptHost.h"
 #include "settings/CRegistry.h"
@@ -60,4 +62,12 @@ void CRegistry::ResetToDefaults() {
   const int position = DefaultModePosition(*device, ModeDepthForVersion(m_dwOSMajor, m_dwOSMinor));
   if (position >= 0)
     m_nModeIndex = position;
+}
+
+void CRegistry::TakeDeviceIdentity(const VideoDeviceEntry& device) {
+  memset(m_szDeviceName, 0, sizeof(m_szDeviceName));
+  memcpy(m_szDeviceName, device.description,
+         strnlen(device.description, sizeof(m_szDeviceName) - 1));
+  m_guidDevice = device.deviceGuid;
+  m_guidDriver = device.driverGuid;
 }

@@ -4,6 +4,7 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "PlayerInput.h"
 #include "SessionData.h"
 #include "SheetProbe.h"
 
@@ -32,6 +33,23 @@ SetupWindow* SessionFixture::OpenSheet() {
   m_window.reset();
   if (!Game().Start())
     return nullptr;
+  return OpenedSheet();
+}
+
+SetupWindow* SessionFixture::OpenSheetAfterNotice(std::wstring* notice) {
+  m_window.reset();
+  notice->clear();
+  if (!Game().Start())
+    return nullptr;
+  HWND box = Game().WaitForBox(L"Setup");
+  if (!box)
+    return nullptr;
+  *notice = BoxText(box);
+  ClickWindow(ChildById(box, IDOK));
+  return OpenedSheet();
+}
+
+SetupWindow* SessionFixture::OpenedSheet() {
   HWND sheet = Game().WaitForSheet();
   if (sheet)
     m_window.reset(new SetupWindow(Game(), sheet));

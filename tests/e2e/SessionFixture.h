@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "GameSession.h"
 #include "SetupWindow.h"
@@ -21,12 +22,18 @@ class SessionFixture : public ::testing::Test {
   void UseTestClientDefaults();
   // Starts the program (again) and waits for its sheet; null when none appeared.
   SetupWindow* OpenSheet();
+  // Starts the program, which must first show one "Setup" box: its text goes to *notice, the
+  // player presses OK, and then the sheet is waited for.
+  SetupWindow* OpenSheetAfterNotice(std::wstring* notice);
   // Waits for the end of the run; the code the program returned.
   DWORD WaitForEnd();
   void TearDown() override;
 
   std::wstring m_parent;
   std::unique_ptr<GameSession> m_game;
+  // Waits for the sheet of the running program.
+  SetupWindow* OpenedSheet();
+
   std::unique_ptr<SetupWindow> m_window;
 };
 

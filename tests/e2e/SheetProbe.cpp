@@ -67,6 +67,15 @@ std::wstring ClassOf(HWND window) {
   return cls;
 }
 
+std::wstring BoxText(HWND box) {
+  std::wstring text;
+  for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    if (ClassOf(c) == L"Static")
+      text += TextOf(c);
+  }
+  return text;
+}
+
 HWND CurrentPage(HWND sheet) { return reinterpret_cast<HWND>(Ask(sheet, PSM_GETCURRENTPAGEHWND)); }
 
 HWND TabControlOf(HWND sheet) { return reinterpret_cast<HWND>(Ask(sheet, PSM_GETTABCONTROL)); }

@@ -11,6 +11,8 @@
 namespace e2e {
 
 std::wstring TextOf(HWND window);
+// The text a message box shows: its static controls' texts, in order.
+std::wstring BoxText(HWND box);
 std::wstring ClassOf(HWND window);
 HWND CurrentPage(HWND sheet);
 HWND TabControlOf(HWND sheet);

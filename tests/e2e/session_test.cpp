@@ -354,11 +354,7 @@ TEST_F(E2eSession, SavedataBeingAFileIsReportedAndTheRegistryStillSaved) {
   ASSERT_TRUE(w->OkAndConfirm(true));
   HWND box = Game().WaitForBox(L"Setup");
   ASSERT_NE(nullptr, box) << "the failed save was not reported";
-  std::wstring text;
-  for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-    if (ClassOf(c) == L"Static")
-      text += TextOf(c);
-  }
+  const std::wstring text = BoxText(box);
   EXPECT_NE(std::wstring::npos, text.find(L"savedata\\OptionInfo.lua")) << ToAnsi(text);
   EXPECT_EQ(std::wstring::npos, text.find(L"HKEY_LOCAL_MACHINE")) << ToAnsi(text);
   ClickWindow(ChildById(box, IDOK));

@@ -1,6 +1,8 @@
 // Generators of the client's data files, each with the model of what it assigns.
 #include "DataFiles.h"
 
+#include <windows.h>
+
 #include <ctype.h>
 #include <math.h>
 #include <stdio.h>
@@ -135,7 +137,11 @@ std::string LongQuote(Mutator& rng, std::string& text) {
 
 std::string CutAtNul(const std::string& text) { return text.substr(0, text.find('\0')); }
 
-std::string LineEnd(Mutator& rng) { return rng.Chance(70) ? "\r\n" : "\n"; }
+// Every line end Lua knows: CR LF mostly, then LF, a lone CR and LF CR.
+std::string LineEnd(Mutator& rng) {
+  const uint32_t pick = rng.Below(100);
+  return pick < 60 ? "\r\n" : pick < 80 ? "\n" : pick < 90 ? "\r" : "\n\r";
+}
 
 // A value for an option table: a plain integer mostly, else one of the awkward forms.
 std::string MakeValue(Mutator& rng, ExpectedValue& value, bool& remove) {
@@ -195,6 +201,37 @@ std::string Constructor(Mutator& rng, int table, OptionModel& model) {
 }
 
 }  // namespace
+
+bool ToUtf16File(const std::string& text, bool bigEndian, std::string& file) {
+  file = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+  if (text.empty())
+    return true;
+  const int length = static_cast<int>(text.size());
+  std::wstring wide(text.size(), L'\0');
+  const int count =
+      MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text.data(), length, &wide[0], length);
+  if (count <= 0)
+    return false;
+  wide.resize(count);
+  // Only text that comes back byte for byte: what the program then reads is known.
+  std::string back(text.size() * 2, '\0');
+  BOOL lossy = FALSE;
+  const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), count, &back[0],
+                                       static_cast<int>(back.size()), nullptr, &lossy);
+  if (lossy || size != length || back.compare(0, size, text) != 0)
+    return false;
+  for (wchar_t c : wide) {
+    const char high = static_cast<char>(c >> 8), low = static_cast<char>(c & 0xff);
+    file += bigEndian ? std::string{high, low} : std::string{low, high};
+  }
+  return true;
+}
+
+std::string EndedByCtrlZ(Mutator& rng, const std::string& text) {
+  const char* const tails[] = {"", "\r\n", "text after the end ]] \" no Lua", "\x1a\x1a",
+                               "\r\n\x1a-- more"};
+  return text + "\x1a" + tails[rng.Below(5)];
+}
 
 const char* TableName(int table) {
   return table == kOptionInfoList ? "OptionInfoList" : "CmdOnOffList";

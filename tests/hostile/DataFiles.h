@@ -43,6 +43,11 @@ std::string MakeOptionSource(Mutator& rng, bool createTables, OptionModel& model
 std::string MakeSavedSource(Mutator& rng, OptionModel& model);
 // A message file with escaped and long-bracket texts, some values of other types.
 std::string MakeMessageSource(Mutator& rng, MessageModel& model);
+// The text as Notepad's "Unicode" (UTF-16 with its byte-order mark), from the system code
+// page; false when the text does not convert there and back exactly.
+bool ToUtf16File(const std::string& text, bool bigEndian, std::string& file);
+// The text, a Ctrl-Z and something after it that the client never reads.
+std::string EndedByCtrlZ(Mutator& rng, const std::string& text);
 // A key picked mostly from the model's own, sometimes foreign.
 std::string PickOptionKey(Mutator& rng, const OptionModel& model, int table);
 std::string PickMessageKey(Mutator& rng, const MessageModel& model);

@@ -1,6 +1,8 @@
 // LuaOracle: the lookup rules over a Lua state that the program never touches.
 #include "LuaOracle.h"
 
+#include <windows.h>
+
 #include <limits.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -12,7 +14,8 @@ extern "C" {
 
 namespace {
 
-const char kSavedFile[] = "SaveData\\OptionInfo";
+// The saved file: its ".lua" alone, as source text only.
+const char kSavedFile[] = "savedata\\OptionInfo.lua";
 const char kDefaultFile[] = "System\\LuaFiles514\\OptionInfo";
 const char kMessageFile[] = "System\\LuaFiles514\\MsgString";
 // Far above anything a generated file needs, so a run that hits them was endless.
@@ -75,6 +78,16 @@ std::string LuaOracle::Compile(const std::string& source) {
   return chunk.empty() ? chunk : firstLine + chunk;
 }
 
+bool LuaOracle::Compiles(const std::string& path, bool editorText) {
+  std::string bytes;
+  if (!ReadAsClient(path, editorText, bytes))
+    return false;
+  lua_State* L = luaL_newstate();
+  const bool compiles = luaL_loadbuffer(L, bytes.data(), bytes.size(), "=saved") == 0;
+  lua_close(L);
+  return compiles;
+}
+
 int LuaOracle::ToInt(double value, int defaultValue) {
   if (value != value)
     return defaultValue;
@@ -88,17 +101,54 @@ int LuaOracle::ToInt(double value, int defaultValue) {
 bool LuaOracle::Load(const char* baseName) {
   // The precompiled candidate first; either may hold source or a chunk.
   for (const char* extension : {".lub", ".lua"}) {
-    std::string bytes;
-    if (!ReadRaw(std::string(baseName) + extension, bytes))
-      continue;
-    if (luaL_loadbuffer(m_L, bytes.data(), bytes.size(), baseName) == 0)
+    if (LoadFile(std::string(baseName) + extension, false))
       return true;
-    lua_pop(m_L, 1);
   }
   return false;
 }
 
-bool LuaOracle::ReadRaw(const std::string& path, std::string& chunk) {
+bool LuaOracle::LoadFile(const std::string& path, bool sourceOnly) {
+  std::string bytes;
+  if (!ReadAsClient(path, sourceOnly, bytes) ||
+      (sourceOnly && !bytes.empty() && bytes[0] == '\x1b'))
+    return false;
+  if (luaL_loadbuffer(m_L, bytes.data(), bytes.size(), path.c_str()) == 0)
+    return true;
+  lua_pop(m_L, 1);
+  return false;
+}
+
+bool LuaOracle::DecodeEditorText(std::string& bytes) {
+  if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+    bytes.erase(0, 3);
+    return true;
+  }
+  const bool little = bytes.compare(0, 2, "\xFF\xFE") == 0;
+  if (!little && bytes.compare(0, 2, "\xFE\xFF") != 0)
+    return true;
+  if (bytes.size() % 2 != 0)
+    return false;
+  std::wstring wide;
+  for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
+    const unsigned lo = static_cast<unsigned char>(bytes[little ? i : i + 1]);
+    const unsigned hi = static_cast<unsigned char>(bytes[little ? i + 1 : i]);
+    wide += static_cast<wchar_t>(hi << 8 | lo);
+  }
+  bytes.clear();
+  if (wide.empty())
+    return true;
+  BOOL lossy = FALSE;
+  const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(),
+                                       static_cast<int>(wide.size()), nullptr, 0, nullptr, &lossy);
+  if (size <= 0 || lossy)
+    return false;
+  bytes.resize(size);
+  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
+                      &bytes[0], size, nullptr, &lossy);
+  return !lossy;
+}
+
+bool LuaOracle::ReadAsClient(const std::string& path, bool editorText, std::string& chunk) {
   FILE* file = fopen(path.c_str(), "rb");
   if (!file)
     return false;
@@ -108,23 +158,28 @@ bool LuaOracle::ReadRaw(const std::string& path, std::string& chunk) {
   while ((got = fread(buffer, 1, sizeof(buffer), file)) > 0) bytes.append(buffer, got);
   const bool failed = ferror(file) != 0;
   fclose(file);
-  if (failed)
+  if (failed || (editorText && !DecodeEditorText(bytes)))
     return false;
-  // As the file loader does, but on the raw bytes (no text mode, so a 0x1A is a byte like
-  // any other): a '#' first line becomes an empty line; a precompiled chunk behind it
-  // starts at the file's first ESC.
+  // Text mode hands over the bytes before the first 0x1A, with every CR LF as LF.
+  std::string text;
+  for (size_t i = 0; i < bytes.size() && bytes[i] != '\x1a'; ++i) {
+    if (!(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n'))
+      text += bytes[i];
+  }
+  // A '#' first line becomes an empty line; a precompiled chunk (first, or behind that line)
+  // is read again in binary from the file's first ESC.
   size_t start = 0;
   std::string prefix;
-  if (!bytes.empty() && bytes[0] == '#') {
-    const size_t lf = bytes.find('\n');
-    start = lf == std::string::npos ? bytes.size() : lf + 1;
+  if (!text.empty() && text[0] == '#') {
+    const size_t lf = text.find('\n');
+    start = lf == std::string::npos ? text.size() : lf + 1;
     prefix = "\n";
   }
-  if (start < bytes.size() && bytes[start] == '\x1b') {
-    start = bytes.find('\x1b');
-    prefix.clear();
+  if (start < text.size() && text[start] == '\x1b') {
+    chunk = bytes.substr(bytes.find('\x1b'));
+    return true;
   }
-  chunk = prefix + bytes.substr(start);
+  chunk = prefix + text.substr(start);
   return true;
 }
 
@@ -169,7 +224,7 @@ int LuaOracle::Number(const char* table, const char* key, int defaultValue) {
 }
 
 int LuaOracle::Saved(const char* table, const char* key, int defaultValue) {
-  if (Load(kSavedFile)) {
+  if (LoadFile(kSavedFile, true)) {
     FreshTable("CmdOnOffList");
     FreshTable("OptionInfoList");
   } else if (!Load(kDefaultFile)) {

@@ -21,6 +21,9 @@ class LuaOracle {
 
   // The source as a precompiled chunk of this Lua build; empty when it does not compile.
   static std::string Compile(const std::string& source);
+  // True when the client's Lua compiles the file (`editorText`: undoing a byte-order mark or
+  // UTF-16 first, as the program does for the saved file).
+  static bool Compiles(const std::string& path, bool editorText);
   // A number as the program turns it into an int: toward zero, saturated, NaN the default.
   static int ToInt(double value, int defaultValue);
 
@@ -30,9 +33,14 @@ class LuaOracle {
 
   static void* Alloc(void* ud, void* ptr, size_t osize, size_t nsize);
   static void Hook(lua_State* L, struct lua_Debug* ar);
-  // The bytes the loader parses; false when the file cannot be read.
-  static bool ReadRaw(const std::string& path, std::string& chunk);
+  // The bytes the client's luaL_loadfile parses (text mode: up to the first 0x1A, CR LF as
+  // LF); with `editorText` a byte-order mark or UTF-16 is undone first, as for the saved file.
+  // False when the file cannot be read.
+  static bool ReadAsClient(const std::string& path, bool editorText, std::string& chunk);
+  static bool DecodeEditorText(std::string& bytes);
   bool Load(const char* baseName);
+  // A precompiled chunk of a source-only file counts as one that does not load.
+  bool LoadFile(const std::string& path, bool sourceOnly);
   void FreshTable(const char* name);
   // Runs the loaded chunk; then pushes table[key] when the table exists, else false.
   bool RunAndFetch(const char* table, const char* key);

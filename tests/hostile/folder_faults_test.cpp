@@ -41,9 +41,10 @@ class FolderFaults : public ::testing::Test {
 
   // The three save steps as start-up runs them; the file steps must fail, the registry not.
   void SaveExpectingFileFailures() {
-    EXPECT_FALSE(WriteOptionFileLines());
+    const bool drafted = WriteOptionFileLines(file);
     EXPECT_TRUE(SaveRegistry());
-    EXPECT_FALSE(SaveOptionInfo());
+    const bool written = SaveOptionInfo(file);
+    EXPECT_FALSE(drafted && written);
     EXPECT_EQ(lines, record->m_otherLines);
     RegistrySnapshot::Value name, sound;
     ASSERT_TRUE(RegistrySnapshot::Get(kGameKey, "DEVICENAME", name));
@@ -57,14 +58,15 @@ class FolderFaults : public ::testing::Test {
 
   // Once the folder is mended, the kept lines are all still there to be written.
   void SaveAfterMending() {
-    ASSERT_TRUE(WriteOptionFileLines());
-    ASSERT_TRUE(SaveOptionInfo());
+    ASSERT_TRUE(WriteOptionFileLines(file));
+    ASSERT_TRUE(SaveOptionInfo(file));
     const std::string saved = GameFolder::Read(kSavedFile);
     EXPECT_EQ(0u, saved.find("-- my notes\r\nFriends = { \"ana\" }\r\n"));
     EXPECT_NE(std::string::npos, saved.find("OptionInfoList[\"WIDTH\"] = 1024\r\n"));
   }
 
   GameFolder folder;
+  OptionFileState file;
   RegistrySnapshot snapshot;
   CRegistry* record = nullptr;
   const std::vector<std::string> lines = {"-- my notes", "Friends = { \"ana\" }"};
@@ -74,7 +76,7 @@ TEST_F(FolderFaults, SavedataIsAFile) {
   GameFolder::Remove("savedata");
   GameFolder::Write("savedata", "not a folder\r\n");
   // Start-up: nothing to keep, and the client's defaults answer.
-  ReadOptionFileLines();
+  file = ReadOptionFileLines();
   EXPECT_TRUE(record->m_otherLines.empty());
   record->m_nWidth = -1;
   LoadOptionInfo();
@@ -93,7 +95,7 @@ TEST_F(FolderFaults, TheSavedOptionFileIsAFolder) {
   GameFolder::MakeFolder(kSavedFile);
   GameFolder::Write("savedata\\OptionInfo.lua\\inside.txt", "kept inside\r\n");
   GameFolder::Write("savedata\\Macros.lua", "Macro = 1\r\n");
-  ReadOptionFileLines();
+  file = ReadOptionFileLines();
   EXPECT_TRUE(record->m_otherLines.empty());
   record->m_nWidth = -1;
   LoadOptionInfo();

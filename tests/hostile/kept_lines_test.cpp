@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <stdio.h>
+#include <string.h>
 
 #include <string>
 #include <vector>
 
 #include "DataFiles.h"
 #include "GameFolder.h"
+#include "LuaOracle.h"
 #include "Mutator.h"
 #include "Tally.h"
 #include "script/CScriptHost.h"
@@ -55,10 +57,21 @@ std::string Block(CRegistry& r) {
   return block;
 }
 
-// A line a player, a tool or another program could leave in the file.
-std::string MakeLine(Mutator& rng, bool& luaSafe) {
+// Lines inside a long bracket or a continued string carry this mark: the rule keeps them
+// whatever they name, since dropping one would unbalance the bracket or the string.
+const char kInside[] = "@inside";
+
+// Every line end Lua knows; CR CR LF reaches the lexer as CR LF through text mode.
+const char* LineEnd(Mutator& rng) {
+  const char* const ends[] = {"\r\n", "\r\n", "\r\n", "\n", "\r", "\n\r", "\r\r\n"};
+  return ends[rng.Below(7)];
+}
+
+// A line a player, a tool or another program could leave in the file, or a few lines that
+// belong together.
+std::string MakeLines(Mutator& rng, bool& luaSafe) {
   const std::string key = KeyOf(rng.Below(34));
-  switch (rng.Below(12)) {
+  switch (rng.Below(13)) {
     case 0:
       return std::string(rng.Chance(50) ? "OptionInfoList" : "CmdOnOffList") + "[\"" + key +
              "\"] = " + std::to_string(rng.Between(-9, 999));
@@ -78,49 +91,72 @@ std::string MakeLine(Mutator& rng, bool& luaSafe) {
     case 6:
       return "Foreign = { note = \"" + key + "\" } -- names a key: dropped";
     case 7:
-      return "-- \xb0\xd4\xc0\xd3 \xbc\xb3\xc1\xa4 \x1a after a Ctrl-Z";
+      return "-- \xb0\xd4\xc0\xd3 \xbc\xb3\xc1\xa4 in Korean";
+    case 8:
+      // What a power loss leaves: NULs, alone or after some text.
+      return rng.Chance(50) ? std::string(rng.Between(1, 64), '\0')
+                            : "-- cut off " + std::string(rng.Between(1, 8), '\0') + " here";
+    case 9: {
+      // One of the program's lines commented out or quoted over several lines.
+      const std::string own = std::string(rng.Chance(50) ? "OptionInfoList" : "CmdOnOffList") +
+                              "[\"" + key + "\"] = 1 " + kInside;
+      const std::string level(rng.Below(3), '=');
+      switch (rng.Below(3)) {
+        case 0:
+          return std::string("--[") + level + "[ " + kInside + LineEnd(rng) + own + LineEnd(rng) +
+                 "]" + level + "] -- " + kInside;
+        case 1:
+          // Above level 0 a plain "]]" does not end the string.
+          return std::string("Note = [") + level + "[ " + kInside + LineEnd(rng) + own +
+                 (level.empty() ? "" : " ]]") + LineEnd(rng) + "]" + level + "] -- " + kInside;
+        default:
+          return std::string("Note = 'continued ") + kInside + " \\" + LineEnd(rng) + own + "'";
+      }
+    }
     default: {
-      // Raw bytes: no NUL (the file would not be text) and no line feed.
+      // Raw bytes, CRs among them; nothing that opens a string or a long bracket, no NUL, no
+      // line feed and no Ctrl-Z, which the cases above bring.
       luaSafe = false;
       std::string line;
       const int length = rng.Between(1, 80);
-      for (int i = 0; i < length; ++i) {
-        char c = static_cast<char>(rng.Between(1, 255));
-        line += c == '\n' ? '\r' : c;
+      while (static_cast<int>(line.size()) < length) {
+        const char c = static_cast<char>(rng.Between(1, 255));
+        if (!strchr("\n\x1a\"'[]\\", c))
+          line += c;
       }
       return line;
     }
   }
 }
 
-const char* LineEnd(Mutator& rng) {
-  switch (rng.Below(6)) {
-    case 0:
-      return "\n";
-    case 1:
-      return "\r\r\n";  // the line keeps one CR
-    default:
-      return "\r\n";
-  }
-}
-
-// Splits as the program must: at each LF, one CR before it belongs to the line end;
-// empty lines and lines naming a key are dropped.
+// What the client's Lua reads of the file (already out of any Unicode): the text before the
+// first 0x1A with CR LF as LF, cut into lines at CR, LF, CR LF and LF CR. Kept: the marked
+// lines, and non-empty lines that name no key.
 std::vector<std::string> ExpectedKeptLines(const std::string& bytes) {
-  std::vector<std::string> kept;
-  size_t start = 0;
-  while (start < bytes.size()) {
-    size_t lf = bytes.find('\n', start);
-    const bool last = lf == std::string::npos;
-    if (last)
-      lf = bytes.size();
-    std::string line = bytes.substr(start, lf - start);
-    if (!line.empty() && line.back() == '\r')
-      line.pop_back();
-    if (!line.empty() && !NamesAKey(line))
-      kept.push_back(line);
-    start = lf + 1;
+  std::string text;
+  for (size_t i = 0; i < bytes.size() && bytes[i] != '\x1a'; ++i) {
+    if (!(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n'))
+      text += bytes[i];
   }
+  std::vector<std::string> kept;
+  const auto finish = [&](const std::string& line) {
+    if (line.find(kInside) != std::string::npos || (!line.empty() && !NamesAKey(line)))
+      kept.push_back(line);
+  };
+  std::string line;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\r' && c != '\n') {
+      line += c;
+      continue;
+    }
+    finish(line);
+    line.clear();
+    if (i + 1 < text.size() && (text[i + 1] == '\r' || text[i + 1] == '\n') && text[i + 1] != c)
+      ++i;
+  }
+  if (!line.empty())
+    finish(line);
   return kept;
 }
 
@@ -141,9 +177,10 @@ std::string Printable(const std::string& bytes) {
   return text;
 }
 
+// The lines as a save writes them: each up to its first NUL byte, with CR LF.
 std::string Joined(const std::vector<std::string>& lines) {
   std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
+  for (const std::string& line : lines) text += line.substr(0, line.find('\0')) + "\r\n";
   return text;
 }
 
@@ -165,40 +202,58 @@ TEST_F(KeptLines, ComeBackAfterASaveByteForByteAndInOrder) {
   Mutator rng(seed ^ 0x4);
   Tally tally("kept lines");
   for (int i = 0; i < kFilesPerCase && !HasFailure(); ++i) {
-    std::string bytes;
+    std::string text;
     bool luaSafe = true;
     const int count = rng.Between(0, 30);
+    // The program's block of an earlier save, perhaps, among the foreign lines.
+    const int blockAt = rng.Chance(30) ? rng.Between(0, count) : -1;
     for (int n = 0; n < count; ++n) {
-      bytes += MakeLine(rng, luaSafe);
+      if (n == blockAt)
+        text += Block(*record);
+      text += MakeLines(rng, luaSafe);
       if (n + 1 < count || rng.Chance(70))
-        bytes += LineEnd(rng);
+        text += LineEnd(rng);
     }
-    if (rng.Chance(30)) {
-      // The program's block of an earlier save, in the middle of the foreign lines.
-      const size_t at = bytes.find('\n', bytes.size() / 2);
-      bytes.insert(at == std::string::npos ? bytes.size() : at + 1, Block(*record));
-    }
+    if (blockAt == count)
+      text += (text.empty() || text.back() == '\n' ? "" : "\r\n") + Block(*record);
+    if (rng.Chance(10))
+      text = EndedByCtrlZ(rng, text);
+    // As Notepad saves it: the program reads past a byte-order mark and out of UTF-16.
+    std::string bytes = text;
+    const uint32_t encoding = rng.Below(10);
+    if (encoding == 0)
+      bytes = "\xEF\xBB\xBF" + text;
+    else if (encoding == 1 && !ToUtf16File(text, rng.Chance(50), bytes))
+      bytes = text;
     GameFolder::Write(kSavedFile, bytes);
     ++tally.files;
-    const std::vector<std::string> expected = ExpectedKeptLines(bytes);
+    const std::vector<std::string> expected = ExpectedKeptLines(text);
+    const bool compiled = LuaOracle::Compiles(kSavedFile, true);
 
     record->m_otherLines.clear();
-    ReadOptionFileLines();
-    ASSERT_EQ(expected, record->m_otherLines) << "file " << i;
+    OptionFileState file = ReadOptionFileLines();
+    ASSERT_EQ(expected, record->m_otherLines) << "file " << i << ":\n" << Printable(bytes);
 
     int values[34];
     for (int entry = 0; entry < 34; ++entry) {
       values[entry] = rng.Chance(90) ? rng.Between(-1, 2048) : static_cast<int>(rng.Next());
       Setting(*record, entry) = values[entry];
     }
-    ASSERT_TRUE(WriteOptionFileLines());
-    ASSERT_TRUE(SaveOptionInfo());
-    ASSERT_EQ(Joined(expected) + Block(*record), GameFolder::Read(kSavedFile)) << "file " << i;
+    ASSERT_TRUE(WriteOptionFileLines(file));
+    ASSERT_TRUE(SaveOptionInfo(file)) << "file " << i << ":\n" << Printable(bytes);
+    const std::string saved = GameFolder::Read(kSavedFile);
+    ASSERT_EQ(Joined(expected) + Block(*record), saved) << "file " << i;
+    // The client can load whatever it could load before.
+    if (compiled) {
+      EXPECT_TRUE(LuaOracle::Compiles(kSavedFile, false)) << "file " << i << ":\n"
+                                                          << Printable(saved);
+    }
 
-    // A second start keeps the same lines, so saves never accumulate or lose anything.
+    // A second start keeps the same lines, cut at their NULs, so saves never accumulate or
+    // lose anything more.
     record->m_otherLines.clear();
     ReadOptionFileLines();
-    EXPECT_EQ(expected, record->m_otherLines) << "file " << i;
+    EXPECT_EQ(ExpectedKeptLines(Joined(expected)), record->m_otherLines) << "file " << i;
     if (luaSafe) {
       // Lines of Lua comments and tables run, so the saved values are read back as well.
       for (int entry = 0; entry < 34; ++entry) Setting(*record, entry) = -77;
@@ -207,22 +262,24 @@ TEST_F(KeptLines, ComeBackAfterASaveByteForByteAndInOrder) {
       for (int entry = 0; entry < 34; ++entry)
         ASSERT_EQ(values[entry], Setting(*record, entry))
             << KeyOf(entry) << " in file " << i << ":\n"
-            << Printable(GameFolder::Read(kSavedFile));
+            << Printable(saved);
     }
   }
   tally.Print(seed);
 }
 
-// A Ctrl-Z ends a file read in text mode: a foreign comment holding one must not hide the
-// program's block that follows it from the next start.
-TEST_F(KeptLines, ACtrlZInAForeignLineHidesNoSavedValue) {
-  const std::string comment = "-- pasted from an old DOS editor \x1a and more";
-  GameFolder::Write(kSavedFile, comment + "\r\n");
-  ReadOptionFileLines();
+// A Ctrl-Z ends the file as the client reads it: the text after it is not kept, and the saved
+// block is never written where the client would not read it.
+TEST_F(KeptLines, ACtrlZEndsTheFileAndNothingIsSavedBehindOne) {
+  const std::string comment = "-- pasted from an old DOS editor ";
+  GameFolder::Write(kSavedFile, comment + "\x1a and more\r\n");
+  OptionFileState file = ReadOptionFileLines();
   ASSERT_EQ(std::vector<std::string>{comment}, record->m_otherLines);
+  EXPECT_TRUE(file.hiddenText);
   for (int entry = 0; entry < 34; ++entry) Setting(*record, entry) = entry + 100;
-  ASSERT_TRUE(WriteOptionFileLines());
-  ASSERT_TRUE(SaveOptionInfo());
+  ASSERT_TRUE(WriteOptionFileLines(file));
+  ASSERT_TRUE(SaveOptionInfo(file));
+  EXPECT_EQ(std::string::npos, GameFolder::Read(kSavedFile).find('\x1a'));
   for (int entry = 0; entry < 34; ++entry) Setting(*record, entry) = -1;
   LoadOptionInfo();
   for (int entry = 0; entry < 34; ++entry)

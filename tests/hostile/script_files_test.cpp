@@ -28,7 +28,26 @@ enum Layout { kSourceLua, kChunkLub, kChunkLua, kSourceLub, kBrokenLubOverLua, k
 struct Written {
   bool known = true;
   std::string how;
+  Layout layout = kSourceLua;
 };
+
+// What an editor may leave of a source file: a Ctrl-Z with text after it, which the client
+// never reads, and for the saved file Notepad's byte-order mark or its UTF-16, which the
+// program reads past. A client file with a byte-order mark does not load, as for the client.
+std::string AsEdited(Mutator& rng, std::string source, bool savedFile, Written& written) {
+  if (rng.Chance(8))
+    source = EndedByCtrlZ(rng, source);
+  if (savedFile && rng.Chance(8)) {
+    std::string wide;
+    if (ToUtf16File(source, rng.Chance(50), wide))
+      return wide;
+  }
+  if (rng.Chance(savedFile ? 8 : 2)) {
+    written.known = written.known && savedFile;
+    return "\xEF\xBB\xBF" + source;
+  }
+  return source;
+}
 
 // Puts the source on disk as the client ships it (source or precompiled, either name),
 // damaged or not; a precompiled candidate may also be broken over a good source.
@@ -40,11 +59,13 @@ Written WriteDataFile(Mutator& rng, const std::string& base, const std::string& 
   const bool compiled = layout == kChunkLub || layout == kChunkLua || layout == kBrokenLubOverLua;
   const std::string chunk = compiled ? LuaOracle::Compile(source) : std::string();
   Written written;
+  written.layout = layout;
   if (compiled && chunk.empty()) {
     ADD_FAILURE() << "generated source does not compile:\n" << source;
     return written;
   }
-  std::string primary = compiled ? chunk : source;
+  const bool savedFile = base == kSavedBase;
+  std::string primary = compiled ? chunk : AsEdited(rng, source, savedFile, written);
   written.how = layout == kBrokenLubOverLua ? "broken .lub over .lua" : "plain";
   if (layout == kBrokenLubOverLua || (mayDamage && rng.Chance(65))) {
     written.how = rng.Damage(primary);
@@ -170,9 +191,13 @@ TEST_F(ScriptFiles, SavedOptionLookupsFallBackFileByFile) {
       EXPECT_EQ(oracle.Saved(TableName(table), key.c_str(), fallback), got)
           << "file " << i << " (" << written.how << "), " << TableName(table) << "[\"" << key
           << "\"]";
-      if (!written.known)
+      // Only source text under the ".lua" name is the saved file; a broken ".lub" beside it
+      // is never read.
+      const bool savedSource =
+          hasSaved && (written.layout == kSourceLua || written.layout == kBrokenLubOverLua);
+      if (savedSource && !written.known && written.layout != kBrokenLubOverLua)
         continue;
-      const int expected = hasSaved      ? saved.Number(table, key, fallback)
+      const int expected = savedSource   ? saved.Number(table, key, fallback)
                            : hasDefaults ? defaults.Number(table, key, fallback)
                                          : fallback;
       EXPECT_EQ(expected, got) << "file " << i << ", key \"" << key << "\":\n" << source;

@@ -63,14 +63,41 @@ TEST_F(DataFiles, PrecompiledChunksLoadOnlyWithThisBuildsHeader) {
   EXPECT_STREQ("compiled", g_scriptHost.GetMessage("Device"));
 }
 
+// Anyone may write "savedata" while the program runs as administrator, and Lua 5.1 runs
+// crafted bytecode unchecked: the saved file counts only as source text under its ".lua" name.
+TEST_F(DataFiles, TheSavedFileIsReadOnlyAsSourceFromItsLuaName) {
+  PutDefaults("OptionInfoList = { WIDTH = 1024 }");
+  const std::string chunk = Precompile("OptionInfoList = { WIDTH = 1600 }");
+  PutSaved(chunk);
+  EXPECT_EQ(1024, g_scriptHost.GetSavedOption("WIDTH", 1));  // as a file that does not compile
+  PutSaved("#!/usr/bin/lua\n" + chunk);
+  EXPECT_EQ(1024, g_scriptHost.GetSavedOption("WIDTH", 1));
+  PutSaved("OptionInfoList[\"WIDTH\"] = 800\r\n");
+  Put("savedata\\OptionInfo.lub", chunk);
+  EXPECT_EQ(800, g_scriptHost.GetSavedOption("WIDTH", 1));
+  Put("savedata\\OptionInfo.lub", "OptionInfoList[\"WIDTH\"] = 1280\r\n");
+  EXPECT_EQ(800, g_scriptHost.GetSavedOption("WIDTH", 1));
+  // The client's own files still load precompiled.
+  Put(kDefaults + ".lub", chunk);
+  EXPECT_EQ(1600, g_scriptHost.GetDefaultOption("WIDTH"));
+}
+
 TEST_F(DataFiles, AHashFirstLineIsSkipped) {
   PutMessages("#!this line is no Lua\nSetupMSG = { ISOK = 'Save?' }\n");
   EXPECT_STREQ("Save?", g_scriptHost.GetMessage("ISOK"));
 }
 
-TEST_F(DataFiles, AControlZByteDoesNotEndTheFile) {
+// The client's Lua reads source through the C runtime's text mode, which ends a file at its
+// first 0x1A; a precompiled chunk is read in binary, 0x1A bytes and all.
+TEST_F(DataFiles, ACtrlZEndsSourceButNotAChunk) {
   PutSaved("-- pasted \x1a here\r\nOptionInfoList[\"WIDTH\"] = 800\r\n");
-  EXPECT_EQ(800, g_scriptHost.GetSavedOption("WIDTH", 1));
+  EXPECT_EQ(1, g_scriptHost.GetSavedOption("WIDTH", 1));
+  PutMessages("SetupMSG = { ISOK = 'Save?' }\r\n\x1a and then no Lua at all");
+  EXPECT_STREQ("Save?", g_scriptHost.GetMessage("ISOK"));
+  const std::string chunk = Precompile("SetupMSG = { ISOK = 'Ctrl-Z \\26 inside' }");
+  ASSERT_NE(std::string::npos, chunk.find('\x1a'));
+  Put(kMessages + ".lub", chunk);
+  EXPECT_STREQ("Ctrl-Z \x1a inside", g_scriptHost.GetMessage("ISOK"));
 }
 
 TEST_F(DataFiles, WithoutASavedFileTheClientsDefaultsAnswer) {

@@ -6,6 +6,7 @@
 
 #include "ScriptFolder.h"
 #include "script/CScriptHost.h"
+#include "script/ForeignLines.h"
 #include "script/OptionInfoFile.h"
 #include "settings/CRegistry.h"
 
@@ -34,20 +35,61 @@ TEST_F(OptionLines, OnlyLinesNamingAQuotedKeyAreOurs) {
   EXPECT_FALSE(IsOwnOptionLine("CmdOnOffList['/lightmap'] = 0"));
 }
 
-TEST_F(OptionLines, LineEndsOfEveryKindAndAControlZ) {
-  PutSaved("a = 1\nb = 2\r\nc = '\x1a'\r\nd\re = 3\r\nlast = 4");
-  ReadOptionFileLines();
-  EXPECT_EQ(Lines({"a = 1", "b = 2", "c = '\x1a'", "d\re = 3", "last = 4"}), Record().m_otherLines);
+// As the client reads the file: text mode ends it at a Ctrl-Z and reads CR LF as LF; Lua's
+// lexer ends a line at CR, LF, CR LF or LF CR.
+TEST_F(OptionLines, LinesEndWhereLuaEndsThemAndTheFileAtACtrlZ) {
+  PutSaved("a = 1\nb = 2\r\nc = 3\rd = 4\n\re = 5\r\r\nf = 6\r\n\x1a\r\nhidden = 7\r\n");
+  OptionFileState file = ReadOptionFileLines();
+  EXPECT_EQ(Lines({"a = 1", "b = 2", "c = 3", "d = 4", "e = 5", "f = 6"}), Record().m_otherLines);
+  EXPECT_TRUE(file.hiddenText);
+  // A Ctrl-Z that `copy` appends hides nothing.
+  PutSaved("last = 4\x1a");
+  file = ReadOptionFileLines();
+  EXPECT_EQ(Lines({"last = 4"}), Record().m_otherLines);
+  EXPECT_FALSE(file.hiddenText);
 }
 
-TEST_F(OptionLines, AMissingOrLubOnlyFileKeepsNoLines) {
+// Dropping the program's lines must never unbalance a long comment, a long string or a string
+// continued over its line end: every line inside one is kept as it is.
+TEST_F(OptionLines, LinesInsideLongBracketsAndContinuedStringsAreKeptWhole) {
+  const Lines inside = {
+      "--[[OptionInfoList[\"WIDTH\"] = 800",
+      "",
+      "OptionInfoList[\"HEIGHT\"] = 600",
+      "]]",
+      "Note = [==[ \"/fog\" ]] is not its end",
+      "CmdOnOffList[\"/fog\"] = 1 ]==] OptionInfoList[\"BITPERPIXEL\"] = 32",
+      "Multi = 'one \\",
+      "CmdOnOffList[\"/aura\"] = 1'",
+  };
+  std::string text;
+  for (const std::string& line : inside) text += line + "\r\n";
+  PutSaved(text +
+           "OptionInfoList[\"WIDTH\"] = 1024\r\n"
+           "-- [[ no block: \"/fog\"\r\n"
+           "x = \"[[\" CmdOnOffList[\"/snap\"] = 1\r\n"
+           "--[=[ \"/miss\" ]=] y = 2\r\n");
   ReadOptionFileLines();
+  EXPECT_EQ(inside, Record().m_otherLines);
+}
+
+TEST_F(OptionLines, AMissingLubOnlyOrPrecompiledFileKeepsNoLines) {
+  PutDefaults("OptionInfoList = { WIDTH = 1024 }");
+  EXPECT_EQ(SavedFileStatus::kAbsent, ReadOptionFileLines().status);
   EXPECT_TRUE(Record().m_otherLines.empty());
+  // A ".lub" is not the saved file at all.
   Put("savedata\\OptionInfo.lub", "foreign = 1\nOptionInfoList = { WIDTH = 1600 }\n");
-  ReadOptionFileLines();
+  EXPECT_EQ(SavedFileStatus::kAbsent, ReadOptionFileLines().status);
   EXPECT_TRUE(Record().m_otherLines.empty());
   LoadOptionInfo();
-  EXPECT_EQ(1600, Record().m_nWidth);
+  EXPECT_EQ(1024, Record().m_nWidth);
+  // A compiled chunk, even behind a '#' line, holds no lines to keep.
+  PutSaved("# foreign = 1\n\x1bLuaQ\nforeign = 2\n");
+  EXPECT_EQ(SavedFileStatus::kPrecompiled, ReadOptionFileLines().status);
+  EXPECT_TRUE(Record().m_otherLines.empty());
+  PutSaved("foreign = 1\n");
+  EXPECT_EQ(SavedFileStatus::kText, ReadOptionFileLines().status);
+  EXPECT_EQ(Lines({"foreign = 1"}), Record().m_otherLines);
 }
 
 TEST_F(OptionLines, HugeLinesAndFilesAreReadWhole) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ScriptFolder.h"
+#include "script/CScriptHost.h"
 #include "script/OptionInfoFile.h"
 #include "settings/CRegistry.h"
 #include "settings/NameTable.h"
@@ -25,11 +26,13 @@ class OptionSave : public ScriptFolder {
     Record().m_nDeviceIndex = -1;
   }
 
-  static bool Save() {
-    const bool lines = WriteOptionFileLines();
-    const bool block = SaveOptionInfo();
+  bool Save() {
+    const bool lines = WriteOptionFileLines(file);
+    const bool block = SaveOptionInfo(file);
     return lines && block;
   }
+
+  OptionFileState file;
 };
 
 const char kBlock[] =
@@ -75,8 +78,8 @@ TEST_F(OptionSave, WritesTheForeignLinesThenTheBlockByteForByte) {
   Record().m_otherLines = {"-- kept", std::string("nul\0inside", 10)};
   PutSaved("old content that must go\r\n");
   ASSERT_TRUE(Save());
-  EXPECT_EQ(std::string("-- kept\r\nnul\0inside\r\n", 21) + kBlock,
-            Get("savedata\\OptionInfo.lua"));
+  // A kept line goes back up to its first NUL byte, which Lua could not compile.
+  EXPECT_EQ(std::string("-- kept\r\nnul\r\n") + kBlock, Get("savedata\\OptionInfo.lua"));
   Record().m_otherLines.clear();
   ASSERT_TRUE(Save());
   EXPECT_EQ(kBlock, Get("savedata\\OptionInfo.lua"));
@@ -85,7 +88,7 @@ TEST_F(OptionSave, WritesTheForeignLinesThenTheBlockByteForByte) {
 TEST_F(OptionSave, ARoundTripKeepsForeignLinesAndOneBlock) {
   NumberSettings();
   PutSaved(std::string("first = 1\n-- WIDTH note\r\n\r\n") + kBlock + "after = 2");
-  ReadOptionFileLines();
+  file = ReadOptionFileLines();
   EXPECT_EQ(Lines({"first = 1", "-- WIDTH note", "after = 2"}), Record().m_otherLines);
   for (int i = 0; i < kNameOptionKeyCount; ++i) OptionSetting(Record(), i) = 5;
   LoadOptionInfo();
@@ -93,7 +96,7 @@ TEST_F(OptionSave, ARoundTripKeepsForeignLinesAndOneBlock) {
   const std::string once = Get("savedata\\OptionInfo.lua");
   EXPECT_EQ(std::string("first = 1\r\n-- WIDTH note\r\nafter = 2\r\n") + kBlock, once);
   // The next run reads and saves the same file back.
-  ReadOptionFileLines();
+  file = ReadOptionFileLines();
   LoadOptionInfo();
   ASSERT_TRUE(Save());
   EXPECT_EQ(once, Get("savedata\\OptionInfo.lua"));
@@ -101,8 +104,7 @@ TEST_F(OptionSave, ARoundTripKeepsForeignLinesAndOneBlock) {
 
 TEST_F(OptionSave, WithoutASavedataFolderNothingIsWrittenAndFailureIsReported) {
   Record().m_otherLines = {"keep me"};
-  EXPECT_FALSE(WriteOptionFileLines());
-  EXPECT_FALSE(SaveOptionInfo());
+  EXPECT_FALSE(Save());
   EXPECT_FALSE(Exists("savedata"));
   EXPECT_EQ(Lines({"keep me"}), Record().m_otherLines);
 }
@@ -111,11 +113,81 @@ TEST_F(OptionSave, AFolderInTheFilesPlaceFailsAndIsLeftAlone) {
   Put("savedata\\OptionInfo.lua\\inner.txt", "inner");
   Put("savedata\\other.lua", "other");
   Record().m_otherLines = {"keep me"};
-  EXPECT_FALSE(WriteOptionFileLines());
-  EXPECT_FALSE(SaveOptionInfo());
+  EXPECT_FALSE(Save());
   EXPECT_EQ("inner", Get("savedata\\OptionInfo.lua\\inner.txt"));
   EXPECT_EQ("other", Get("savedata\\other.lua"));
   EXPECT_EQ(Lines({"keep me"}), Record().m_otherLines);
+}
+
+// Another program holds the file open without sharing while the program starts: it is not an
+// absent file. The save reads it again once the lock has cleared, and never replaces it blindly.
+TEST_F(OptionSave, AFileThatCannotBeReadIsNeverReplacedBlindly) {
+  NumberSettings();
+  PutDefaults("OptionInfoList = { WIDTH = 640 }");
+  const std::string old = "-- my notes\r\nOptionInfoList[\"WIDTH\"] = 1600\r\n";
+  PutSaved(old);
+  HANDLE lock = CreateFileA("savedata\\OptionInfo.lua", GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+  file = ReadOptionFileLines();
+  EXPECT_EQ(SavedFileStatus::kUnreadable, file.status);
+  EXPECT_EQ(640, g_scriptHost.GetSavedOption("WIDTH", 1));  // the client's defaults
+  const OptionFileState atStart = file;
+  EXPECT_FALSE(Save());
+  EXPECT_EQ(SaveProblem::kUnreadable, file.problem);
+  CloseHandle(lock);
+  EXPECT_EQ(old, Get("savedata\\OptionInfo.lua"));
+  EXPECT_FALSE(Exists("savedata\\OptionInfo.lua.new"));
+
+  file = atStart;
+  ASSERT_TRUE(Save());
+  EXPECT_EQ(std::string("-- my notes\r\n") + kBlock, Get("savedata\\OptionInfo.lua"));
+}
+
+// A write that fails (a full disk, or the file held open by then) leaves the old file exactly
+// as it was, and nothing beside it.
+TEST_F(OptionSave, AFailedWriteLeavesTheOldFileAndNothingElse) {
+  NumberSettings();
+  const std::string old = "-- my notes\r\n";
+  PutSaved(old);
+  file = ReadOptionFileLines();
+  HANDLE lock = CreateFileA("savedata\\OptionInfo.lua", GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+  EXPECT_FALSE(Save());
+  EXPECT_EQ(SaveProblem::kNotWritten, file.problem);
+  CloseHandle(lock);
+  EXPECT_EQ(old, Get("savedata\\OptionInfo.lua"));
+  EXPECT_FALSE(Exists("savedata\\OptionInfo.lua.new"));
+}
+
+// What a power loss leaves: NULs. Each kept line goes back up to its first NUL, so the file
+// compiles again and the block is read.
+TEST_F(OptionSave, AFileOfNulsIsSavedAsOneThatLoads) {
+  NumberSettings();
+  PutSaved(std::string(4096, '\0'));
+  file = ReadOptionFileLines();
+  EXPECT_TRUE(file.nulInLines);
+  ASSERT_TRUE(Save());
+  EXPECT_EQ(std::string("\r\n") + kBlock, Get("savedata\\OptionInfo.lua"));
+  EXPECT_EQ(1024, g_scriptHost.GetSavedOption("WIDTH", 1));
+}
+
+// Dropping the program's lines can still break a foreign statement that spans lines: then the
+// old file stays, unless it did not load anyway.
+TEST_F(OptionSave, ASaveNeverTurnsALoadingFileIntoABrokenOne) {
+  NumberSettings();
+  const std::string old = "Extra = { a = 1,\r\n  b = \"WIDTH\" }\r\n";
+  PutSaved(old);
+  file = ReadOptionFileLines();
+  EXPECT_FALSE(Save());
+  EXPECT_EQ(SaveProblem::kWouldNotLoad, file.problem);
+  EXPECT_EQ(old, Get("savedata\\OptionInfo.lua"));
+
+  PutSaved("this is not Lua\r\n\"WIDTH\"\r\n");
+  file = ReadOptionFileLines();
+  ASSERT_TRUE(Save());
+  EXPECT_EQ(std::string("this is not Lua\r\n") + kBlock, Get("savedata\\OptionInfo.lua"));
 }
 
 TEST(FormatText, StaysWithinItsBuffer) {

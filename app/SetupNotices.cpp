@@ -1,0 +1,96 @@
+// SetupNotices: the English texts of the start-up notice and of the failed-save report.
+#include "app/SetupNotices.h"
+
+#include "script/OptionInfoFile.h"
+#include "settings/RegistryStore.h"
+
+namespace {
+
+const char kParagraph[] = "\r\n\r\n";
+
+void AddParagraph(std::string& text, const std::string& paragraph) {
+  if (!text.empty())
+    text += kParagraph;
+  text += paragraph;
+}
+
+// Why the saved option file was left as it was, or empty.
+std::string SaveProblemText(SaveProblem problem) {
+  switch (problem) {
+    case SaveProblem::kUnreadable:
+      return "it still could not be read, so it was left unchanged";
+    case SaveProblem::kUnfitUnicode:
+      return "it holds characters that the system's code page cannot show, so it was left "
+             "unchanged";
+    case SaveProblem::kWouldNotLoad:
+      return "without Setup's old lines your own lines in it would no longer load, so it was "
+             "left unchanged; please edit it by hand";
+    case SaveProblem::kNotWritten:
+      return "the new file could not be written (is the disk full?); the old file is unchanged";
+    case SaveProblem::kNone:
+      break;
+  }
+  return std::string();
+}
+
+}  // namespace
+
+std::string StartupNotice(const OptionFileState& file) {
+  const std::string path = SavedOptionFilePath();
+  const std::string defaults = "The settings shown are the game's defaults.";
+  std::string text;
+  switch (file.status) {
+    case SavedFileStatus::kUnreadable:
+      AddParagraph(text, "Setup could not read your saved settings in " + path +
+                             ": another program may be using the file, or you may not have "
+                             "access to it. " +
+                             defaults);
+      AddParagraph(text,
+                   "If you save, Setup reads the file again and keeps your own lines in it. If "
+                   "it still cannot be read then, it is left unchanged.");
+      break;
+    case SavedFileStatus::kPrecompiled:
+      AddParagraph(text, "Your saved settings in " + path +
+                             " are compiled Lua code. Setup reads saved settings only as plain "
+                             "text, so they were not used. " +
+                             defaults);
+      AddParagraph(text, "If you save, the file is replaced with your settings as plain text.");
+      break;
+    case SavedFileStatus::kUnfitUnicode:
+      AddParagraph(text, "Your saved settings in " + path +
+                             " are Unicode text with characters that the system's code page "
+                             "cannot show, so neither the game nor Setup can read them. " +
+                             defaults);
+      AddParagraph(text, "If you save, that file is left unchanged.");
+      break;
+    case SavedFileStatus::kAbsent:
+    case SavedFileStatus::kText:
+      break;
+  }
+  if (file.hiddenText) {
+    AddParagraph(text, path +
+                           " has text after an end-of-file mark (Ctrl+Z). The game stops "
+                           "reading at that mark, so that text has no effect, and if you save, "
+                           "it is not kept.");
+  }
+  if (file.nulInLines) {
+    AddParagraph(text, path +
+                           " contains NUL bytes, as a power failure can leave behind. If you "
+                           "save, each of your own lines in it is kept only up to its first NUL "
+                           "byte.");
+  }
+  return text;
+}
+
+std::string SaveFailureNotice(const OptionFileState& file, bool fileSaved, bool registrySaved) {
+  std::string failed;
+  if (!registrySaved)
+    failed += std::string("\r\nHKEY_LOCAL_MACHINE\\") + kGameKeyPath;
+  if (!fileSaved) {
+    failed += "\r\n" + SavedOptionFilePath();
+    const std::string why = SaveProblemText(file.problem);
+    if (!why.empty())
+      failed += ": " + why + ".";
+  }
+  return failed.empty() ? failed : "The settings could not be saved to:" + failed;
+}

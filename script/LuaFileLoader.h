@@ -1,9 +1,0 @@
-// Loading a Lua data file as luaL_loadfile does, but reading it in binary mode.
-#pragma once
-
-struct lua_State;
-
-// Returns what luaL_loadfile would (0 with the chunk pushed, or an error status). The C
-// runtime's text mode ends a file at a 0x1A byte and would hide every later line, the
-// program's own option block among them; in binary the lexer still takes CR LF as one line end.
-int LoadLuaFile(lua_State* L, const char* path);

@@ -1,0 +1,23 @@
+// The few platform calls of the script layer: whole-file reads, a file replaced in one step, a
+// millisecond clock and the system code page. The program implements them over Win32; the
+// native fuzzing build over files in memory.
+#pragma once
+
+#include <string>
+
+enum class FileRead { kRead, kAbsent, kUnreadable };
+
+// The whole file. kAbsent when neither it nor its folder exists; kUnreadable when it exists
+// but cannot be read (held open without sharing, access denied, a folder in its place).
+FileRead ReadWholeFile(const std::string& path, std::string& bytes);
+
+// Puts `bytes` in the place of `path` in one step: written beside it, flushed to the disk,
+// then moved over it. On any failure `path` is as it was and nothing is left beside it.
+bool ReplaceWholeFile(const std::string& path, const std::string& bytes);
+
+// UTF-16 text in the system's 8-bit code page; false when any character has no exact
+// counterpart there (nothing is replaced by a look-alike or a default character).
+bool ToSystemCodePage(const std::u16string& text, std::string& converted);
+
+// Milliseconds of a clock that only moves forward; it may wrap.
+unsigned long TickMs();

@@ -1,0 +1,297 @@
+// Whatever the game folder holds, nothing is lost: saved files that are compiled, locked, cut
+// by a Ctrl-Z, full of NULs, commented out in blocks, split by CRs only, endless, slow to
+// compile, in Unicode, or on a full disk. The player is told once what could not be read or
+// saved, and whatever the program writes the client's Lua loads.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <stdint.h>
+
+#include <string>
+
+#include "ClientLua.h"
+#include "GameTexts.h"
+#include "PlayerInput.h"
+#include "SessionData.h"
+#include "SessionFixture.h"
+#include "SheetProbe.h"
+#include "Waiting.h"
+#include "ui/resource.h"
+
+namespace e2e {
+namespace {
+
+const wchar_t kOptionFile[] = L"savedata\\OptionInfo.lua";
+
+const char kMyLines[] = "-- my own notes\r\nMyAddon = { speed = 3 }\r\n";
+
+// The file a first run saves with the test defaults, one setting changed.
+std::string DefaultFileWith(const std::string& key, int value) {
+  std::string file = kDefaultFile;
+  const std::string head = "[\"" + key + "\"] = ";
+  const size_t at = file.find(head) + head.size();
+  return file.replace(at, file.find('\r', at) - at, std::to_string(value));
+}
+
+class E2eGameFolder : public SessionFixture {
+ protected:
+  void SetUp() override { UseTestClientDefaults(); }
+  void SaveAndEnd(SetupWindow* w) {
+    ASSERT_TRUE(w->OkAndConfirm(true)) << "no \"Setup\" confirmation";
+    EXPECT_EQ(0u, WaitForEnd());
+  }
+  // OK and confirmed, then the one report of what was not saved; its text.
+  std::wstring SaveExpectingReport(SetupWindow* w) {
+    EXPECT_TRUE(w->OkAndConfirm(true)) << "no \"Setup\" confirmation";
+    HWND box = Game().WaitForBox(L"Setup");
+    if (!box) {
+      ADD_FAILURE() << "the failed save was not reported";
+      return std::wstring();
+    }
+    const std::wstring text = BoxText(box);
+    ClickWindow(ChildById(box, IDOK));
+    EXPECT_EQ(0u, WaitForEnd());
+    return text;
+  }
+  // The sheet in full screen, as the saved file said or by the player's click.
+  int FullScreen(SetupWindow* w) { return CheckOf(w->SystemControl(IDC_FULLSCREEN)); }
+  std::string OptionFile() { return Game().ReadFileBytes(kOptionFile); }
+  ClientRead SavedAsClient() { return ReadAsClient(Game().PathOf(kOptionFile)); }
+  int SavedAsClient(const char* key) {
+    return ClientNumber(Game().PathOf(kOptionFile), "OptionInfoList", key, -1);
+  }
+  // Milliseconds from the start of the program to its sheet, which must come.
+  DWORD TimeToSheet() {
+    const DWORD start = GetTickCount();
+    EXPECT_NE(nullptr, OpenSheet()) << "no sheet";
+    return GetTickCount() - start;
+  }
+};
+
+void Append32(std::string& bytes, uint32_t value) {
+  for (int i = 0; i < 4; ++i) bytes += static_cast<char>(value >> (8 * i));
+}
+
+// A 60-byte Lua 5.1 chunk that passes the loader's verifier and then runs past the end of its
+// own code: LOADBOOL 0 0 2 skips the RETURN behind it.
+std::string CraftedChunk() {
+  std::string chunk("\x1bLuaQ\0\x01\x04\x04\x04\x08\0", 12);
+  Append32(chunk, 0);                       // no source name
+  Append32(chunk, 0);                       // first line
+  Append32(chunk, 0);                       // last line
+  chunk += std::string("\0\0\x02\x02", 4);  // upvalues, parameters, vararg, stack size
+  Append32(chunk, 2);                       // two instructions:
+  Append32(chunk, 0x00008002);              // LOADBOOL 0 0 2
+  Append32(chunk, 0x0080001E);              // RETURN 0 1
+  for (int list = 0; list < 5; ++list)      // constants, functions, lines, locals, upvalues
+    Append32(chunk, 0);
+  return chunk;
+}
+
+TEST_F(E2eGameFolder, ACompiledSavedFileIsNeverRunAndASaveWritesSource) {
+  const std::string chunk = CraftedChunk();
+  ASSERT_EQ(60u, chunk.size());
+  Game().WriteFileBytes(kOptionFile, chunk);
+  std::wstring notice;
+  SetupWindow* w = OpenSheetAfterNotice(&notice);
+  ASSERT_NE(nullptr, w) << "no start-up notice, or no sheet after it";
+  EXPECT_NE(std::wstring::npos, notice.find(L"compiled Lua code")) << ToAnsi(notice);
+  SaveAndEnd(w);
+  // The client's defaults were shown and saved; the file is source the client loads.
+  EXPECT_EQ(kDefaultFile, OptionFile());
+  EXPECT_TRUE(SavedAsClient().runs);
+}
+
+// Another program holds the saved file open without sharing while the setup starts, and lets
+// go before the player saves: the player hears of it, and the own lines survive the save.
+TEST_F(E2eGameFolder, ALockThatClearsBeforeTheSaveLosesNothing) {
+  Game().WriteFileBytes(kOptionFile,
+                        std::string(kMyLines) + "OptionInfoList[\"ISFULLSCREENMODE\"] = 1\r\n");
+  HANDLE lock = CreateFileW(Game().PathOf(kOptionFile).c_str(), GENERIC_READ, 0, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+  std::wstring notice;
+  SetupWindow* w = OpenSheetAfterNotice(&notice);
+  CloseHandle(lock);
+  ASSERT_NE(nullptr, w) << "no start-up notice, or no sheet after it";
+  EXPECT_NE(std::wstring::npos, notice.find(L"could not read")) << ToAnsi(notice);
+  EXPECT_EQ(0, FullScreen(w));  // the defaults, since the file could not be read
+  SaveAndEnd(w);
+  EXPECT_EQ(kMyLines + std::string(kDefaultFile), OptionFile());
+}
+
+// "copy a+b" and old editors end a file with Ctrl-Z: the client's text mode stops there, and so
+// does the setup, for the client's files and for the saved one.
+TEST_F(E2eGameFolder, ACtrlZEndsEveryFileAsForTheClient) {
+  const std::string tail = "\x1a\x8f junk after the end that is no Lua ]] \"";
+  const std::wstring messages = L"System\\LuaFiles514\\MsgString.lua";
+  Game().WriteFileBytes(messages, Game().ReadFileBytes(messages) + tail);
+  Game().WriteFileBytes(L"System\\LuaFiles514\\OptionInfo.lua", kClientDefaults + tail);
+  Game().WriteFileBytes(
+      kOptionFile, std::string(kMyLines) + "OptionInfoList[\"ISFULLSCREENMODE\"] = 1\r\n" + tail);
+  std::wstring notice;
+  SetupWindow* w = OpenSheetAfterNotice(&notice);
+  ASSERT_NE(nullptr, w) << "no start-up notice, or no sheet after it";
+  EXPECT_NE(std::wstring::npos, notice.find(L"Ctrl+Z")) << ToAnsi(notice);
+  EXPECT_EQ(1, FullScreen(w));
+  EXPECT_EQ(70, SliderPos(w->SystemControl(IDC_EFFECT_VOLUME)));  // the client's default
+  w->ClickButton(IDOK);
+  HWND box = Game().WaitForBox(L"Setup");
+  ASSERT_NE(nullptr, box);
+  EXPECT_EQ(MessageText(Game().Folder(), "ISOK"), BoxText(box));
+  ClickWindow(ChildById(box, IDOK));
+  EXPECT_EQ(0u, WaitForEnd());
+  EXPECT_EQ(kMyLines + DefaultFileWith("ISFULLSCREENMODE", 1), OptionFile());
+  EXPECT_EQ(1, SavedAsClient("ISFULLSCREENMODE"));
+}
+
+// A power loss leaves a file of NULs: the save writes one the client loads again.
+TEST_F(E2eGameFolder, AFileOfNulsIsSavedAsOneThatLoads) {
+  Game().WriteFileBytes(kOptionFile, std::string(4096, '\0'));
+  std::wstring notice;
+  SetupWindow* w = OpenSheetAfterNotice(&notice);
+  ASSERT_NE(nullptr, w) << "no start-up notice, or no sheet after it";
+  EXPECT_NE(std::wstring::npos, notice.find(L"NUL bytes")) << ToAnsi(notice);
+  SaveAndEnd(w);
+  EXPECT_EQ("\r\n" + std::string(kDefaultFile), OptionFile());
+  EXPECT_TRUE(SavedAsClient().runs);
+}
+
+// Keys commented out in a block: the lines inside the comment stay with it.
+TEST_F(E2eGameFolder, ABlockCommentAroundKeysStaysWhole) {
+  const std::string comment =
+      "--[[OptionInfoList[\"WIDTH\"] = 800\r\nOptionInfoList[\"HEIGHT\"] = 600\r\n]]\r\n";
+  Game().WriteFileBytes(kOptionFile,
+                        comment + "OptionInfoList[\"ISFULLSCREENMODE\"] = 1\r\n" + kMyLines);
+  SetupWindow* w = OpenSheet();
+  ASSERT_NE(nullptr, w);
+  EXPECT_EQ(1, FullScreen(w));
+  SaveAndEnd(w);
+  EXPECT_EQ(comment + kMyLines + DefaultFileWith("ISFULLSCREENMODE", 1), OptionFile());
+  EXPECT_TRUE(SavedAsClient().runs);
+  EXPECT_EQ(1024, SavedAsClient("WIDTH"));
+}
+
+// Lines ended by CR alone (old Mac editors) are lines, as for Lua.
+TEST_F(E2eGameFolder, LinesEndedByCrAloneAreKeptOneByOne) {
+  Game().WriteFileBytes(
+      kOptionFile,
+      "-- my own notes\rMyAddon = { speed = 3 }\rOptionInfoList[\"ISFULLSCREENMODE\"] = 1\r");
+  SetupWindow* w = OpenSheet();
+  ASSERT_NE(nullptr, w);
+  EXPECT_EQ(1, FullScreen(w));
+  SaveAndEnd(w);
+  EXPECT_EQ(kMyLines + DefaultFileWith("ISFULLSCREENMODE", 1), OptionFile());
+}
+
+// A saved file that never ends costs one bounded run, not hours: a string copied ever longer,
+// and tables nested until memory runs out. The settings are those a failed run gives.
+TEST_F(E2eGameFolder, ARunawaySavedFileCostsOneBoundedRun) {
+  for (const char* runaway : {"local s = \"\" while true do s = s .. \"0123456789\" end",
+                              "local t = {} while true do t = { t, t } end"}) {
+    SCOPED_TRACE(runaway);
+    Game().WriteFileBytes(kOptionFile,
+                          std::string("OptionInfoList[\"ISFULLSCREENMODE\"] = 1\r\n") + runaway);
+    const DWORD ms = TimeToSheet();
+    printf("time to sheet: %lu ms\n", static_cast<unsigned long>(ms));
+    EXPECT_LT(ms, 20000u);
+    ASSERT_NE(nullptr, m_window);
+    EXPECT_EQ(0, FullScreen(m_window.get()));
+    m_window->ClickButton(IDCANCEL);
+    EXPECT_EQ(0u, WaitForEnd());
+  }
+}
+
+// 100,000 elseif branches take Lua 5.1's parser quadratic time: compiling is bounded too.
+TEST_F(E2eGameFolder, ASavedFileSlowToCompileCostsOneBoundedRun) {
+  std::string bomb = "OptionInfoList[\"ISFULLSCREENMODE\"] = 1\r\nlocal x = 0 if x == 1 then";
+  for (int i = 0; i < 100000; ++i) bomb += " elseif x == 2 then";
+  Game().WriteFileBytes(kOptionFile, bomb + " end\r\n");
+  const DWORD ms = TimeToSheet();
+  printf("time to sheet: %lu ms\n", static_cast<unsigned long>(ms));
+  EXPECT_LT(ms, 20000u);
+  ASSERT_NE(nullptr, m_window);
+  EXPECT_EQ(0, FullScreen(m_window.get()));  // the client's defaults: the file did not load
+}
+
+// Notepad's "UTF-8" and "Unicode": read through, and written back in the system code page
+// (Korean here) without a byte-order mark; Unicode that code page cannot hold is left alone.
+TEST_F(E2eGameFolder, ByteOrderMarksAndUtf16AreReadAndWrittenAsTheClientReads) {
+  const std::string own = "OptionInfoList[\"ISFULLSCREENMODE\"] = 1\r\n";
+  Game().WriteFileBytes(kOptionFile, "\xEF\xBB\xBF" + own + kMyLines);
+  SetupWindow* w = OpenSheet();
+  ASSERT_NE(nullptr, w);
+  EXPECT_EQ(1, FullScreen(w));
+  SaveAndEnd(w);
+  EXPECT_EQ(kMyLines + DefaultFileWith("ISFULLSCREENMODE", 1), OptionFile());
+
+  const std::wstring korean = L"-- \uD55C\uAE00\r\n" + FromAnsi(own);
+  std::string utf16 = "\xFF\xFE";
+  for (wchar_t c : korean)
+    utf16 += std::string{static_cast<char>(c & 0xff), static_cast<char>(c >> 8)};
+  Game().WriteFileBytes(kOptionFile, utf16);
+  w = OpenSheet();
+  ASSERT_NE(nullptr, w);
+  EXPECT_EQ(1, FullScreen(w));
+  SaveAndEnd(w);
+  EXPECT_EQ("-- " + ToAnsi(L"\uD55C\uAE00") + "\r\n" + DefaultFileWith("ISFULLSCREENMODE", 1),
+            OptionFile());
+
+  utf16 += "\x01\x0E";  // a Thai letter, which code page 949 lacks
+  Game().WriteFileBytes(kOptionFile, utf16);
+  std::wstring notice;
+  w = OpenSheetAfterNotice(&notice);
+  ASSERT_NE(nullptr, w) << "no start-up notice, or no sheet after it";
+  EXPECT_NE(std::wstring::npos, notice.find(L"Unicode")) << ToAnsi(notice);
+  EXPECT_EQ(0, FullScreen(w));
+  const std::wstring report = SaveExpectingReport(w);
+  EXPECT_NE(std::wstring::npos, report.find(kOptionFile)) << ToAnsi(report);
+  EXPECT_EQ(utf16, OptionFile());
+}
+
+// Fills the file system of `path` with that one file, up to its last byte.
+void FillDisk(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  const std::string block(65536, 'x');
+  DWORD written = 0;
+  for (DWORD size = 65536; size > 0; size /= 2) {
+    while (WriteFile(file, block.data(), size, &written, nullptr) && written == size) {
+    }
+  }
+  CloseHandle(file);
+}
+
+// The disk fills up while the player is in the sheet: the save fails, says so, and the old
+// file stays exactly as it was; once there is room again, the next save goes through.
+TEST_F(E2eGameFolder, AFullDiskLeavesThePreviousFileAsItWas) {
+  const std::wstring disk = TESSARIL_E2E_SMALL_DISK;
+  ULARGE_INTEGER total = {};
+  if (!GetDiskFreeSpaceExW(disk.c_str(), nullptr, &total, nullptr) ||
+      total.QuadPart > 64u * 1024 * 1024)
+    GTEST_SKIP() << "no small file system at " << ToAnsi(disk) << " (tools/run-tests.sh mounts "
+                 << "one when run as root)";
+  m_game.reset(new GameSession("full-disk", disk));
+  UseTestClientDefaults();
+  const std::string old = kMyLines + std::string(kDefaultFile);
+  Game().WriteFileBytes(kOptionFile, old);
+  SetupWindow* w = OpenSheet();
+  ASSERT_NE(nullptr, w);
+  FillDisk(Game().PathOf(L"filler"));
+  ASSERT_TRUE(w->Toggle(w->SystemControl(IDC_FULLSCREEN)));
+  const std::wstring report = SaveExpectingReport(w);
+  EXPECT_NE(std::wstring::npos, report.find(kOptionFile)) << ToAnsi(report);
+  EXPECT_NE(std::wstring::npos, report.find(L"disk full")) << ToAnsi(report);
+  EXPECT_EQ(old, OptionFile());
+  EXPECT_FALSE(Game().FileExists(L"savedata\\OptionInfo.lua.new"));
+
+  DeleteFileW(Game().PathOf(L"filler").c_str());
+  w = OpenSheet();
+  ASSERT_NE(nullptr, w);
+  ASSERT_TRUE(w->Toggle(w->SystemControl(IDC_FULLSCREEN)));
+  SaveAndEnd(w);
+  EXPECT_EQ(kMyLines + DefaultFileWith("ISFULLSCREENMODE", 1), OptionFile());
+}
+
+}  // namespace
+}  // namespace e2e

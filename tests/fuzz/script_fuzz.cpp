@@ -1,0 +1,98 @@
+// libFuzzer target: the start-up lookups, the kept-lines read and the save over a fuzzed saved
+// option file, which the first input byte may also make the client's option or message file.
+// What must always hold is checked here; a broken rule aborts like a sanitizer report.
+// Precompiled chunks are left out of the client's files: Lua 5.1 runs bytecode unchecked.
+#include <stdint.h>
+#include <stdio.h>
+#include <stdlib.h>
+
+#include <string>
+
+#include "HostFiles.h"
+#include "script/CScriptHost.h"
+#include "script/DataFileText.h"
+#include "script/OptionInfoFile.h"
+#include "settings/CRegistry.h"
+#include "settings/NameTable.h"
+
+CScriptHost g_scriptHost;
+
+namespace {
+
+const char kDefaults[] = "System\\LuaFiles514\\OptionInfo.lua";
+const char kMessages[] = "System\\LuaFiles514\\MsgString.lua";
+const char kDefaultText[] =
+    "OptionInfoList = { WIDTH = 800, Bgm_Volume = 90 }\nCmdOnOffList = { [\"/fog\"] = 1 }\n";
+const char kMessageText[] = "SetupMSG = { ISOK = 'Save?', Device = 'Device' }\n";
+
+void Require(bool holds, const char* rule) {
+  if (!holds) {
+    fprintf(stderr, "rule broken: %s\n", rule);
+    abort();
+  }
+}
+
+// The start-up lookups: the client's defaults, a message, the kept lines, the saved values.
+OptionFileState StartUp(CRegistry& record) {
+  for (int i = 0; i < kNameOptionKeyCount; ++i) {
+    OptionSetting(record, i) = i < kNameFirstCommandKey
+                                   ? g_scriptHost.GetDefaultOption(GetName(i))
+                                   : g_scriptHost.GetDefaultCommand(GetName(i));
+  }
+  g_scriptHost.GetMessage("ISOK");
+  OptionFileState file = ReadOptionFileLines();
+  LoadOptionInfo();
+  return file;
+}
+
+bool Save(OptionFileState& file) {
+  const bool drafted = WriteOptionFileLines(file);
+  return SaveOptionInfo(file) && drafted;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size == 0)
+    return 0;
+  const uint8_t choice = data[0];
+  const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
+  const std::string path = SavedOptionFilePath();
+  const bool chunk = IsPrecompiledText(TextModeView(text));
+  HostFiles().clear();
+  HostFiles()[path] = text;
+  HostFiles()[kDefaults] = (choice & 1) && !chunk ? text : kDefaultText;
+  HostFiles()[kMessages] = (choice & 2) && !chunk ? text : kMessageText;
+  g_hostWritesFail = (choice & 4) != 0;
+
+  InitNameTable();
+  Require(CRegistry::CreateInstance(), "the record is made");
+  CRegistry& record = *CRegistry::GetInstance();
+  OptionFileState file = StartUp(record);
+  const SavedFileText before = ReadSavedOptionFile();
+  const bool loadedBefore =
+      before.status == SavedFileStatus::kText && g_scriptHost.Compiles(before.text);
+
+  const bool saved = Save(file);
+  const std::string after = HostFiles()[path];
+  Require(HostFiles().count(path + ".new") == 0, "nothing is left beside the file");
+  if (!saved) {
+    Require(after == text, "a save that fails leaves the old file as it was");
+  } else {
+    Require(after.find('\x1a') == std::string::npos, "nothing is written after a Ctrl-Z");
+    const bool loadsAfter = g_scriptHost.Compiles(after);
+    Require(loadsAfter || !loadedBefore, "a file the client loads still loads after a save");
+    if (loadsAfter) {
+      // Later starts keep the same lines, so saves neither grow nor lose anything more. (The
+      // first save may still leave empty lines, of lines cut at a NUL, which the next drops.)
+      OptionFileState second = StartUp(record);
+      Require(Save(second), "a second save goes through");
+      const std::string settled = HostFiles()[path];
+      OptionFileState third = StartUp(record);
+      Require(Save(third), "a third save goes through");
+      Require(HostFiles()[path] == settled, "saves settle on one file");
+    }
+  }
+  CRegistry::DestroyInstance();
+  return 0;
+}
