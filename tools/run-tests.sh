@@ -11,7 +11,7 @@ tessaril_prefix_of english
 small_disk="$TESSARIL_BUILD/e2e-small-disk"
 mkdir -p "$small_disk"
 if ! mountpoint -q "$small_disk"; then
-  if mount -t tmpfs -o size=8m tessaril-small-disk "$small_disk" 2>/dev/null; then
+  if mount -t tmpfs -o size=32m tessaril-small-disk "$small_disk" 2>/dev/null; then
     trap 'umount "$small_disk" 2>/dev/null || true; tessaril_stop' EXIT
   else
     echo "run-tests: no small file system at $small_disk; the full-disk test will be skipped" >&2
