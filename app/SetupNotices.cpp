@@ -84,10 +84,13 @@ std::string StartupNotice(const OptionFileState& file) {
   return text;
 }
 
-std::string SaveFailureNotice(const OptionFileState& file, bool fileSaved, bool registrySaved) {
+std::string SaveFailureNotice(const OptionFileState& file, bool fileSaved,
+                              const RegistrySave& registry) {
   std::string failed;
-  if (!registrySaved)
+  if (!registry.gameKey)
     failed += std::string("\r\nHKEY_LOCAL_MACHINE\\") + kGameKeyPath;
+  if (!registry.virtualCopy)
+    failed += std::string("\r\nHKEY_CURRENT_USER\\") + VirtualGameKeyPath();
   if (!fileSaved) {
     const std::string why = SaveProblemText(file.problem);
     if (file.problem == SaveProblem::kNotWritten) {
