@@ -8,37 +8,24 @@
 
 namespace {
 
-const std::wstring kLocal = L"C:\\Users\\Player\\AppData\\Local";
-
-// The folders as an environment may name them: one with a trailing backslash, one unset, and
-// a drive's root, which is never protected as a whole.
-std::wstring CopyOf(const std::wstring& path) {
-  return VirtualStoreCopyOf(
-      path, {L"C:\\Program Files (x86)", L"C:\\Program Files\\", L"", L"D:\\", L"C:\\Windows"},
-      kLocal);
-}
-
-TEST(VirtualStorePath, AFileInAProtectedFolderIsKeptUnderTheVirtualStoreWithoutItsDrive) {
-  EXPECT_EQ(kLocal + L"\\VirtualStore\\Program Files (x86)\\Tessaril\\savedata\\OptionInfo.lua",
-            CopyOf(L"C:\\Program Files (x86)\\Tessaril\\savedata\\OptionInfo.lua"));
-  EXPECT_EQ(kLocal + L"\\VirtualStore\\PROGRAM FILES\\Tessaril\\savedata\\OptionInfo.lua",
-            CopyOf(L"c:\\PROGRAM FILES\\Tessaril\\savedata\\OptionInfo.lua"));
-  EXPECT_EQ(L"E:\\Local\\VirtualStore\\Windows\\Tessaril\\a.lua",
-            VirtualStoreCopyOf(L"C:\\Windows\\Tessaril\\a.lua", {L"C:\\Windows"}, L"E:\\Local\\"));
-}
-
-TEST(VirtualStorePath, AFileElsewhereHasNoCopy) {
-  for (const wchar_t* path : {
-           L"C:\\Games\\Tessaril\\savedata\\OptionInfo.lua",
-           L"C:\\Program Files Old\\Tessaril\\savedata\\OptionInfo.lua",  // a folder beside one
-           L"D:\\Program Files\\Tessaril\\savedata\\OptionInfo.lua",      // the same name elsewhere
-           L"\\\\server\\share\\Program Files\\Tessaril\\OptionInfo.lua",
-           L"savedata\\OptionInfo.lua",
-           L"C:\\Program Files",
-       })
-    EXPECT_EQ(L"", CopyOf(path)) << path;
-  EXPECT_EQ(L"",
-            VirtualStoreCopyOf(L"C:\\Program Files\\Tessaril\\a.lua", {L"C:\\Program Files"}, L""));
+TEST(VirtualStorePath, OnlyAFileInAProtectedFolderHasACopyThere) {
+  const std::wstring local = L"C:\\Users\\Player\\AppData\\Local";
+  // As an environment may name them: a trailing backslash, an unset one, a drive's root.
+  const auto copyOf = [&](const wchar_t* path) {
+    return VirtualStoreCopyOf(
+        path, {L"C:\\Program Files (x86)", L"C:\\Program Files\\", L"", L"D:\\"}, local);
+  };
+  EXPECT_EQ(local + L"\\VirtualStore\\Program Files (x86)\\Tessaril\\savedata\\OptionInfo.lua",
+            copyOf(L"C:\\Program Files (x86)\\Tessaril\\savedata\\OptionInfo.lua"));
+  EXPECT_EQ(local + L"\\VirtualStore\\PROGRAM FILES\\Tessaril\\a.lua",
+            copyOf(L"c:\\PROGRAM FILES\\Tessaril\\a.lua"));
+  for (const wchar_t* path : {L"C:\\Games\\Tessaril\\a.lua",
+                              L"C:\\Program Files Old\\Tessaril\\a.lua",  // a folder beside one
+                              L"D:\\Program Files\\Tessaril\\a.lua",      // the name elsewhere
+                              L"\\\\server\\share\\Program Files\\Tessaril\\a.lua",
+                              L"savedata\\OptionInfo.lua", L"C:\\Program Files"})
+    EXPECT_EQ(L"", copyOf(path)) << path;
+  EXPECT_EQ(L"", VirtualStoreCopyOf(L"C:\\Program Files\\T\\a.lua", {L"C:\\Program Files"}, L""));
 }
 
 }  // namespace

@@ -42,12 +42,6 @@ class VirtualizedFile : public ScriptFolder {
     PutDefaults("OptionInfoList = { WIDTH = 640 }");
   }
 
-  bool Save() {
-    const bool lines = WriteOptionFileLines(file);
-    const bool block = SaveOptionInfo(file);
-    return lines && block;
-  }
-
   std::string m_copy;
   OptionFileState file;
 };
@@ -64,7 +58,8 @@ TEST_F(VirtualizedFile, ACopyThatCannotBeReadLeavesBothFilesAsTheyWere) {
   EXPECT_EQ(SavedFileStatus::kUnreadable, file.status);
   EXPECT_EQ(m_copy, file.path);
   EXPECT_EQ(640, g_scriptHost.GetSavedOption("WIDTH", 1));  // the client's defaults
-  EXPECT_FALSE(Save());
+  EXPECT_FALSE(WriteOptionFileLines(file));
+  EXPECT_FALSE(SaveOptionInfo(file));
   CloseHandle(lock);
   EXPECT_EQ(SaveProblem::kUnreadable, file.problem);
   EXPECT_EQ("OptionInfoList[\"WIDTH\"] = 800\r\n", Get(kReal));
