@@ -29,9 +29,9 @@ void CSetupApp::ShowClientRunningNotice() {
 
 void CSetupApp::SaveSettings(OptionFileState& optionFile) {
   const bool linesSaved = WriteOptionFileLines(optionFile);
-  const bool registrySaved = SaveRegistry();
+  const RegistrySave registry = SaveRegistry();
   const bool blockSaved = SaveOptionInfo(optionFile);
-  const std::string text = SaveFailureNotice(optionFile, linesSaved && blockSaved, registrySaved);
+  const std::string text = SaveFailureNotice(optionFile, linesSaved && blockSaved, registry);
   if (!text.empty())
     MessageBoxA(nullptr, text.c_str(), "Setup", MB_OK | MB_ICONWARNING);
 }

@@ -7,6 +7,8 @@
 namespace {
 
 const char kParagraph[] = "\r\n\r\n";
+// The game folder's file when the client's virtualized copy of it could not be saved.
+const char kLeftAsWell[] = "it was left unchanged as well";
 
 void AddParagraph(std::string& text, const std::string& paragraph) {
   if (!text.empty())
@@ -36,7 +38,7 @@ std::string SaveProblemText(SaveProblem problem) {
 }  // namespace
 
 std::string StartupNotice(const OptionFileState& file) {
-  const std::string path = SavedOptionFilePath();
+  const std::string& path = file.path;
   const std::string defaults = "The settings shown are the game's defaults.";
   std::string text;
   switch (file.status) {
@@ -82,15 +84,25 @@ std::string StartupNotice(const OptionFileState& file) {
   return text;
 }
 
-std::string SaveFailureNotice(const OptionFileState& file, bool fileSaved, bool registrySaved) {
+std::string SaveFailureNotice(const OptionFileState& file, bool fileSaved,
+                              const RegistrySave& registry) {
   std::string failed;
-  if (!registrySaved)
+  if (!registry.gameKey)
     failed += std::string("\r\nHKEY_LOCAL_MACHINE\\") + kGameKeyPath;
+  if (!registry.virtualCopy)
+    failed += std::string("\r\nHKEY_CURRENT_USER\\") + VirtualGameKeyPath();
   if (!fileSaved) {
-    failed += "\r\n" + SavedOptionFilePath();
     const std::string why = SaveProblemText(file.problem);
-    if (!why.empty())
-      failed += ": " + why + ".";
+    if (file.problem == SaveProblem::kNotWritten) {
+      for (const std::string& place : file.notWritten) failed += "\r\n" + place + ": " + why + ".";
+    } else {
+      failed += "\r\n" + file.path;
+      if (!why.empty())
+        failed += ": " + why + ".";
+      // Nothing was written; beside the client's copy the game folder's file kept its bytes too.
+      if (file.path != SavedOptionFilePath())
+        failed += "\r\n" + SavedOptionFilePath() + ": " + kLeftAsWell + ".";
+    }
   }
   return failed.empty() ? failed : "The settings could not be saved to:" + failed;
 }

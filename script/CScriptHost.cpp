@@ -382,11 +382,12 @@ bool CScriptHost::LoadDataFile(const std::string& path) {
 
 bool CScriptHost::LoadSavedFile() {
   // Anyone may write the saved file while the program runs as administrator, and Lua 5.1
-  // runs crafted bytecode unchecked: it is taken only as source text, from its one path.
+  // runs crafted bytecode unchecked: it is taken only as source text, from its one path (or
+  // the client's virtualized copy of it).
   SavedFileText saved = ReadSavedOptionFile();
   if (saved.status != SavedFileStatus::kText)
     return false;
-  return LoadBytes(SavedOptionFilePath(), LuaSource(std::move(saved.text)), true);
+  return LoadBytes(saved.path, LuaSource(std::move(saved.text)), true);
 }
 
 bool CScriptHost::LoadBytes(const std::string& path, const std::string& bytes, bool remember) {

@@ -26,8 +26,8 @@ class CScriptHost {
   CScriptHost();
   ~CScriptHost();
 
-  // Saved option file ("savedata\OptionInfo.lua", source text only), falling back to the
-  // client's defaults per file.
+  // Saved option file ("savedata\OptionInfo.lua", or the client's virtualized copy of it;
+  // source text only), falling back to the client's defaults per file.
   int GetSavedOption(const char* key, int defaultValue);
   int GetSavedCommand(const char* key, int defaultValue);
   // Client's default option file; 0 when absent.

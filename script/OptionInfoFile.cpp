@@ -61,6 +61,7 @@ int& OptionSetting(CRegistry& record, int entry) { return kOptionBindings[entry]
 
 void TakeForeignLines(const SavedFileText& saved, OptionFileState& file, CRegistry& record) {
   file.status = saved.status;
+  file.path = saved.path;
   file.hiddenText = saved.hiddenText;
   file.nulInLines = false;
   if (saved.status == SavedFileStatus::kText) {

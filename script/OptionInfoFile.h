@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "script/SavedOptionFile.h"
 #include "settings/NameTable.h"
@@ -29,14 +30,17 @@ enum class SaveProblem {
 
 // The saved option file as the program knows it from start-up to the save.
 struct OptionFileState {
-  // What the start-up read found.
+  // What the start-up read found, and where: the client's virtualized copy when there is one,
+  // which a save writes as well as the game folder's file.
   SavedFileStatus status = SavedFileStatus::kAbsent;
+  std::string path = SavedOptionFilePath();
   bool hiddenText = false;  // text after a Ctrl-Z, which a save does not keep
   bool nulInLines = false;  // a kept line with a NUL byte, which a save keeps up to there
   // The new file: composed by the first save step, put in place by the last.
   std::string draft;
   bool drafted = false;
   SaveProblem problem = SaveProblem::kNone;
+  std::vector<std::string> notWritten;  // kNotWritten: the files that kept their old bytes
 };
 
 // Keeps the lines of the saved option file that the program does not own.
@@ -46,8 +50,9 @@ void LoadOptionInfo();
 // First save step: the new file's text begins with the kept lines. False when the old file is
 // to be left as it is (file.problem says why).
 bool WriteOptionFileLines(OptionFileState& file);
-// Last save step: appends the program's option block and puts the new file in the old one's
-// place in one step. False when nothing was written (file.problem says why).
+// Last save step: appends the program's option block and puts the new file in the place of
+// the game folder's file and of the client's copy, each in one step. False when either kept
+// its old bytes (file.problem says why).
 bool SaveOptionInfo(OptionFileState& file);
 
 // Takes what a read of the file found into `file`, and its foreign lines into the record.

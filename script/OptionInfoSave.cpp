@@ -97,7 +97,17 @@ bool SaveOptionInfo(OptionFileState& file) {
     file.problem = SaveProblem::kWouldNotLoad;
     return false;
   }
-  if (!ReplaceWholeFile(SavedOptionFilePath(), file.draft)) {
+  // The client reads its copy; should the copy go, it reads the game folder's file again: both
+  // get the same bytes, each whole or not at all.
+  std::vector<std::string> places = {SavedOptionFilePath()};
+  if (file.path != places.front())
+    places.push_back(file.path);
+  file.notWritten.clear();
+  for (const std::string& place : places) {
+    if (!ReplaceWholeFile(place, file.draft))
+      file.notWritten.push_back(place);
+  }
+  if (!file.notWritten.empty()) {
     file.problem = SaveProblem::kNotWritten;
     return false;
   }

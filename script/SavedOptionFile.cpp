@@ -39,7 +39,13 @@ std::string SavedOptionFilePath() { return "savedata\\OptionInfo.lua"; }
 SavedFileText ReadSavedOptionFile() {
   SavedFileText saved;
   std::string bytes;
-  const FileRead read = ReadWholeFile(SavedOptionFilePath(), bytes);
+  // A virtualized client sees its copy wherever one exists: that is the file it last wrote.
+  saved.path = VirtualizedCopyPath(SavedOptionFilePath());
+  FileRead read = saved.path.empty() ? FileRead::kAbsent : ReadWholeFile(saved.path, bytes);
+  if (read == FileRead::kAbsent) {
+    saved.path = SavedOptionFilePath();
+    read = ReadWholeFile(saved.path, bytes);
+  }
   if (read != FileRead::kRead) {
     saved.status =
         read == FileRead::kAbsent ? SavedFileStatus::kAbsent : SavedFileStatus::kUnreadable;

@@ -4,7 +4,8 @@
 #include <string>
 
 // The saved option file, relative to the game folder: the one path that reading it, the
-// lookups in it and writing it all use.
+// lookups in it and writing it all use. When the game client's writes to it were virtualized,
+// the client reads its own copy instead (VirtualizedCopyPath), and so does the program.
 std::string SavedOptionFilePath();
 
 enum class SavedFileStatus {
@@ -17,6 +18,8 @@ enum class SavedFileStatus {
 
 struct SavedFileText {
   SavedFileStatus status = SavedFileStatus::kAbsent;
+  // The file read: the client's virtualized copy when one exists, else the game folder's.
+  std::string path;
   // kText: the source in the system code page, as text mode hands it over (no byte-order
   // mark, up to the first Ctrl-Z, CR LF as LF).
   std::string text;
@@ -24,4 +27,6 @@ struct SavedFileText {
   bool hiddenText = false;
 };
 
+// The saved option file as the client reads it: its virtualized copy when there is one, even
+// one that cannot be read, else the file in the game folder.
 SavedFileText ReadSavedOptionFile();

@@ -1,9 +1,71 @@
-// ScriptPlatform over Win32: files through CFile, MoveFileEx for the one-step replace.
+// ScriptPlatform over Win32: files through CFile, MoveFileEx for the one-step replace, the
+// virtualized copy from the environment's folders.
 #include "script/ScriptPlatform.h"
 
 #include <windows.h>
 
+#include <vector>
+
 #include "framework/CFile.h"
+#include "script/VirtualStorePath.h"
+
+namespace {
+
+std::wstring Environment(const wchar_t* name) {
+  wchar_t value[MAX_PATH];
+  const DWORD length = GetEnvironmentVariableW(name, value, MAX_PATH);
+  return length > 0 && length < MAX_PATH ? std::wstring(value, length) : std::wstring();
+}
+
+// The current folder by its long name: a game folder named through a short alias
+// ("C:\PROGRA~2\...") lies in Program Files all the same.
+std::wstring GameFolder() {
+  wchar_t folder[MAX_PATH];
+  const DWORD length = GetCurrentDirectoryW(MAX_PATH, folder);
+  if (length == 0 || length >= MAX_PATH)
+    return std::wstring();
+  if (wmemchr(folder, L'~', length)) {
+    wchar_t longName[MAX_PATH];
+    const DWORD longLength = GetLongPathNameW(folder, longName, MAX_PATH);
+    if (longLength > 0 && longLength < MAX_PATH)
+      return std::wstring(longName, longLength);
+  }
+  return std::wstring(folder, length);
+}
+
+std::wstring Widen(const std::string& text) {
+  const int length =
+      MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(length > 0 ? length : 0, L'\0');
+  if (length > 0)
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
+  return wide;
+}
+
+// The path for the 8-bit file calls. A user folder whose name the code page lacks (a Korean
+// user name on an English Windows, say) is reached by its short name; failing that, the '?'
+// put for what does not fit makes the copy one that is there but cannot be read, as it is.
+std::string Narrow(const std::wstring& path) {
+  std::string narrow;
+  if (ToSystemCodePage(std::u16string(path.begin(), path.end()), narrow))
+    return narrow;
+  if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+    return std::string();  // no copy to reach
+  wchar_t shortName[MAX_PATH];
+  const DWORD length = GetShortPathNameW(path.c_str(), shortName, MAX_PATH);
+  if (length > 0 && length < MAX_PATH &&
+      ToSystemCodePage(std::u16string(shortName, shortName + length), narrow))
+    return narrow;
+  const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path.data(),
+                                       static_cast<int>(path.size()), nullptr, 0, "?", nullptr);
+  narrow.assign(size > 0 ? size : 0, '?');
+  if (size > 0)
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path.data(), static_cast<int>(path.size()),
+                        &narrow[0], size, "?", nullptr);
+  return narrow;
+}
+
+}  // namespace
 
 FileRead ReadWholeFile(const std::string& path, std::string& bytes) {
   bytes.clear();
@@ -46,6 +108,21 @@ bool ReplaceWholeFile(const std::string& path, const std::string& bytes) {
   if (!done)
     DeleteFileA(beside.c_str());
   return done;
+}
+
+std::string VirtualizedCopyPath(const std::string& path) {
+  std::wstring folder = GameFolder();
+  while (!folder.empty() && folder.back() == L'\\') folder.pop_back();
+  if (folder.empty())
+    return std::string();
+  // What Windows virtualizes, as this process's environment names it: for a 32-bit program on
+  // 64-bit Windows "ProgramFiles" is "Program Files (x86)" and "ProgramW6432" the other one.
+  const std::vector<std::wstring> protectedFolders = {
+      Environment(L"ProgramFiles"), Environment(L"ProgramFiles(x86)"), Environment(L"ProgramW6432"),
+      Environment(L"ProgramData"), Environment(L"SystemRoot")};
+  const std::wstring copy = VirtualStoreCopyOf(folder + L"\\" + Widen(path), protectedFolders,
+                                               Environment(L"LOCALAPPDATA"));
+  return copy.empty() ? std::string() : Narrow(copy);
 }
 
 bool ToSystemCodePage(const std::u16string& text, std::string& converted) {

@@ -1,6 +1,6 @@
-// The few platform calls of the script layer: whole-file reads, a file replaced in one step, a
-// millisecond clock and the system code page. The program implements them over Win32; the
-// native fuzzing build over files in memory.
+// The few platform calls of the script layer: whole-file reads, a file replaced in one step, the
+// client's virtualized copy of a file, a millisecond clock and the system code page. The program
+// implements them over Win32; the native fuzzing build over files in memory.
 #pragma once
 
 #include <string>
@@ -14,6 +14,11 @@ FileRead ReadWholeFile(const std::string& path, std::string& bytes);
 // Puts `bytes` in the place of `path` in one step: written beside it, flushed to the disk,
 // then moved over it. On any failure `path` is as it was and nothing is left beside it.
 bool ReplaceWholeFile(const std::string& path, const std::string& bytes);
+
+// Where Windows keeps the game client's per-user copy of `path` (relative to the game folder)
+// once the client's writes there were virtualized: empty when the game folder is not in a folder
+// that Windows virtualizes. The copy need not exist.
+std::string VirtualizedCopyPath(const std::string& path);
 
 // UTF-16 text in the system's 8-bit code page; false when any character has no exact
 // counterpart there (nothing is replaced by a look-alike or a default character).

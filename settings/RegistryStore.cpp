@@ -142,9 +142,8 @@ void LoadRegistry() {
   }
 }
 
-bool SaveRegistry() {
+RegistrySave SaveRegistry() {
   const CRegistry& r = *CRegistry::GetInstance();
   const bool real = SaveGameKey(r);
-  const bool copy = SaveVirtualCopy(r);
-  return real && copy;
+  return RegistrySave{real, SaveVirtualCopy(r)};
 }

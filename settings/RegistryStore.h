@@ -6,9 +6,14 @@
 // the defaults when the game key is missing (first run). A virtualized copy's values are read
 // over the real key's, as the client sees them.
 void LoadRegistry();
-// Writes the eight values to the game key and to its virtualized copy if there is one; false
-// when a group could not be written to either.
-bool SaveRegistry();
+// Which keys a save wrote all eight values to.
+struct RegistrySave {
+  bool gameKey;
+  bool virtualCopy;  // also true when the client has no copy
+  bool Complete() const { return gameKey && virtualCopy; }
+};
+// Writes the eight values to the game key and to its virtualized copy if there is one.
+RegistrySave SaveRegistry();
 
 extern const char kGameKeyPath[];   // "Software\Helvane\Tessaril"
 extern const char kSetupKeyPath[];  // "Software\Helvane\OrvelSetup"

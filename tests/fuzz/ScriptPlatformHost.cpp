@@ -29,6 +29,9 @@ bool ReplaceWholeFile(const std::string& path, const std::string& bytes) {
   return true;
 }
 
+// A game folder in memory lies in no folder that Windows virtualizes.
+std::string VirtualizedCopyPath(const std::string&) { return std::string(); }
+
 bool ToSystemCodePage(const std::u16string& text, std::string& converted) {
   converted.clear();
   for (char16_t c : text) {

@@ -42,7 +42,7 @@ class FolderFaults : public ::testing::Test {
   // The three save steps as start-up runs them; the file steps must fail, the registry not.
   void SaveExpectingFileFailures() {
     const bool drafted = WriteOptionFileLines(file);
-    EXPECT_TRUE(SaveRegistry());
+    EXPECT_TRUE(SaveRegistry().Complete());
     const bool written = SaveOptionInfo(file);
     EXPECT_FALSE(drafted && written);
     EXPECT_EQ(lines, record->m_otherLines);

@@ -141,7 +141,7 @@ TEST(RegistryFaults, WrongTypesAndSizesLoadSafelyAndSaveRepairsThem) {
       EXPECT_EQ(0, r->m_nDigitalBitsType);
       EXPECT_STREQ("No Provider", r->m_pszProviderName);
 
-      ASSERT_TRUE(SaveRegistry());
+      ASSERT_TRUE(SaveRegistry().Complete());
       const DWORD types[8] = {REG_SZ,    REG_BINARY, REG_BINARY, REG_DWORD,
                               REG_DWORD, REG_DWORD,  REG_DWORD,  REG_SZ};
       const size_t sizes[8] = {40, 16, 16, 4, 4, 4, 4, 16};

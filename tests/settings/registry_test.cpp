@@ -270,7 +270,7 @@ TEST_F(Registry, SavingWritesTheRecordAndAlwaysTheFullNameField) {
   memset(r->m_szDeviceName, 0, sizeof(r->m_szDeviceName));
   strcpy(r->m_szDeviceName, "X");
   r->m_guidDriver = TaggedGuid(0x3C);
-  EXPECT_TRUE(SaveRegistry());
+  EXPECT_TRUE(SaveRegistry().Complete());
   EXPECT_EQ(Text("X", 40), Stored("DEVICENAME"));
   EXPECT_EQ(GuidBytes(TaggedGuid(0x3C)), Stored("GUIDDRIVER"));
   EXPECT_EQ(Dword(0), Stored("SOUNDMODE"));
@@ -279,7 +279,7 @@ TEST_F(Registry, SavingWritesTheRecordAndAlwaysTheFullNameField) {
 
   // A provider name longer than the value is cut, and the value still ends in a NUL.
   r->m_pszProviderName = "A provider name of thirty bytes";
-  EXPECT_TRUE(SaveRegistry());
+  EXPECT_TRUE(SaveRegistry().Complete());
   EXPECT_EQ(Text("A provider name", 16), Stored("PROVIDERNAME"));
   // Without a virtualized copy of the key the save makes none.
   EXPECT_FALSE(KeyExists(VirtualGameKeyPath(), HKEY_CURRENT_USER, KEY_WOW64_64KEY));
@@ -294,7 +294,9 @@ TEST_F(Registry, SavingReportsAGameKeyThatCannotBeCreated) {
   RegCloseKey(vendor);
   LoadRegistry();  // the first-run write fails quietly
   EXPECT_FALSE(KeyExists(kGameKeyPath));
-  EXPECT_FALSE(SaveRegistry());
+  const RegistrySave saved = SaveRegistry();
+  EXPECT_FALSE(saved.gameKey);
+  EXPECT_TRUE(saved.virtualCopy);
   EXPECT_STREQ("Direct3D HAL", r->m_szDeviceName);
 }
 
@@ -385,7 +387,9 @@ TEST_F(VirtualCopy, ACopyThatCannotBeWrittenFailsTheSaveAndTheGameKeyIsStillWrit
 
   LoadRegistry();
   r->m_nSoundMode = 1;
-  EXPECT_FALSE(SaveRegistry());
+  const RegistrySave saved = SaveRegistry();
+  EXPECT_TRUE(saved.gameKey);
+  EXPECT_FALSE(saved.virtualCopy);
   EXPECT_EQ(Dword(1), Stored("SOUNDMODE"));
   EXPECT_EQ(Dword(0), InCopy("SOUNDMODE"));
 }
