@@ -37,15 +37,13 @@ std::string Describe(HWND control, const RECT& r) {
          std::to_string(r.right) + "," + std::to_string(r.bottom);
 }
 
-// The pixels of a rectangle of the page that are not white.
-int InkIn(const ScreenCapture& screen, HWND page, const RECT& r) {
+// The pixels of a rectangle of the page that are not white; `origin` is the page's client
+// origin on the screen (asked once: each question is a trip to another process).
+int InkIn(const ScreenCapture& screen, POINT origin, const RECT& r) {
   int ink = 0;
   for (LONG y = r.top; y < r.bottom; ++y)
-    for (LONG x = r.left; x < r.right; ++x) {
-      POINT p = {x, y};
-      ClientToScreen(page, &p);
-      ink += screen.Pixel(p.x, p.y) == RGB(255, 255, 255) ? 0 : 1;
-    }
+    for (LONG x = r.left; x < r.right; ++x)
+      ink += screen.Pixel(origin.x + x, origin.y + y) == RGB(255, 255, 255) ? 0 : 1;
   return ink;
 }
 
@@ -54,16 +52,18 @@ int InkIn(const ScreenCapture& screen, HWND page, const RECT& r) {
 void ExpectWhiteUnderControls(HWND page, const std::vector<HWND>& controls) {
   std::vector<RECT> places;
   for (HWND c : controls) places.push_back(RectInParent(c));
+  POINT origin = {0, 0};
+  ClientToScreen(page, &origin);
   // Shown, every control draws something of its own there: the rectangles are where the
   // capture sees the controls.
   const ScreenCapture shown;
   for (size_t i = 0; i < controls.size(); ++i)
-    EXPECT_GT(InkIn(shown, page, places[i]), 0) << Describe(controls[i], places[i]);
+    EXPECT_GT(InkIn(shown, origin, places[i]), 0) << Describe(controls[i], places[i]);
   for (HWND c : controls) ShowWindow(c, SW_HIDE);
   SleepPumping(400);
   const ScreenCapture screen;
   for (size_t i = 0; i < controls.size(); ++i)
-    EXPECT_EQ(0, InkIn(screen, page, places[i]))
+    EXPECT_EQ(0, InkIn(screen, origin, places[i]))
         << Describe(controls[i], places[i]) << " stands on the picture";
   for (HWND c : controls) ShowWindow(c, SW_SHOWNA);
   SleepPumping(200);
