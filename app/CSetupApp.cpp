@@ -13,6 +13,7 @@
 #include "ui/CSetupCMD.h"
 #include "ui/CSetupOption.h"
 #include "ui/CSetupSheet.h"
+#include "ui/PageLanguage.h"
 
 // Routing the Help command is what gives the sheet its Help button, which becomes Reset.
 BEGIN_MESSAGE_MAP(CSetupApp, CWinApp)
@@ -59,9 +60,12 @@ BOOL CSetupApp::InitInstance() {
     MessageBoxA(nullptr, notice.c_str(), "Setup", MB_OK | MB_ICONWARNING);
 
   {
-    CSetupOption systemPage;
-    CSetupCMD optionPage;
-    CSetupSheet sheet("Tessaril Setup", nullptr, 0);
+    // The player's Windows display language, chosen once: both pages and the buttons speak it.
+    // What comes from the client's message file stays the client's.
+    const PageLanguage& language = GetPageLanguage(GetUserDefaultUILanguage());
+    CSetupOption systemPage(language.systemTemplate);
+    CSetupCMD optionPage(language.optionTemplate);
+    CSetupSheet sheet("Tessaril Setup", nullptr, 0, language.buttons);
     sheet.AddPage(&systemPage);
     sheet.AddPage(&optionPage);
     sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;

@@ -4,6 +4,18 @@
 
 #include <windows.h>
 
+// The languages the sheet speaks.
+enum class SheetLanguage {
+  kKorean,
+  kEnglish,
+  kSimplifiedChinese,
+  kTraditionalChinese,
+  kPortuguese,
+  kRussian,
+  kJapanese,
+};
+const int kSheetLanguageCount = 7;
+
 struct ButtonCaptions {
   const wchar_t* ok;
   const wchar_t* cancel;
@@ -11,6 +23,7 @@ struct ButtonCaptions {
 };
 
 struct PageLanguage {
+  SheetLanguage id;
   int optionTemplate;  // dialog template of the Option page
   int systemTemplate;  // dialog template of the System page
   ButtonCaptions buttons;
