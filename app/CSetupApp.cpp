@@ -28,13 +28,16 @@ void CSetupApp::ShowClientRunningNotice() {
   MessageBoxA(nullptr, g_scriptHost.GetMessage(GetName(kNameAlreadyClient)), "Message", MB_OK);
 }
 
-void CSetupApp::SaveSettings(OptionFileState& optionFile) {
+void CSetupApp::ShowSetupNotice(const std::wstring& text) {
+  if (!text.empty())
+    MessageBoxW(nullptr, text.c_str(), L"Setup", MB_OK | MB_ICONWARNING);
+}
+
+void CSetupApp::SaveSettings(OptionFileState& optionFile, SheetLanguage language) {
   const bool linesSaved = WriteOptionFileLines(optionFile);
   const bool registrySaved = SaveRegistry();
   const bool blockSaved = SaveOptionInfo(optionFile);
-  const std::string text = SaveFailureNotice(optionFile, linesSaved && blockSaved, registrySaved);
-  if (!text.empty())
-    MessageBoxA(nullptr, text.c_str(), "Setup", MB_OK | MB_ICONWARNING);
+  ShowSetupNotice(SaveFailureNotice(optionFile, linesSaved && blockSaved, registrySaved, language));
 }
 
 BOOL CSetupApp::InitInstance() {
@@ -54,15 +57,13 @@ BOOL CSetupApp::InitInstance() {
   LoadRegistry();
   OptionFileState optionFile = ReadOptionFileLines();
   LoadOptionInfo();
+  // The player's Windows display language, chosen once: both pages, the buttons and Setup's
+  // own boxes speak it. What comes from the client's message file stays the client's.
+  const PageLanguage& language = GetPageLanguage(GetUserDefaultUILanguage());
   // What the player must know before choosing anything: settings that could not be read.
-  const std::string notice = StartupNotice(optionFile);
-  if (!notice.empty())
-    MessageBoxA(nullptr, notice.c_str(), "Setup", MB_OK | MB_ICONWARNING);
+  ShowSetupNotice(StartupNotice(optionFile, language.id));
 
   {
-    // The player's Windows display language, chosen once: both pages and the buttons speak it.
-    // What comes from the client's message file stays the client's.
-    const PageLanguage& language = GetPageLanguage(GetUserDefaultUILanguage());
     CSetupOption systemPage(language.systemTemplate);
     CSetupCMD optionPage(language.optionTemplate);
     CSetupSheet sheet("Tessaril Setup", nullptr, 0, language.buttons);
@@ -72,7 +73,7 @@ BOOL CSetupApp::InitInstance() {
     // The result does not matter: the System page's confirmation sets g_bAccepted.
     sheet.DoModal();
     if (g_bAccepted)
-      SaveSettings(optionFile);
+      SaveSettings(optionFile, language.id);
   }  // destroyed in reverse order: sheet, Option page, System page
   return FALSE;
 }

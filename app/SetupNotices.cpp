@@ -1,96 +1,97 @@
-// SetupNotices: the English texts of the start-up notice and of the failed-save report.
+// SetupNotices: the start-up notice and the failed-save report, put together from the texts of
+// the player's language.
 #include "app/SetupNotices.h"
 
+#include <windows.h>
+
+#include "app/NoticeTexts.h"
 #include "script/OptionInfoFile.h"
 #include "settings/RegistryStore.h"
 
 namespace {
 
-const char kParagraph[] = "\r\n\r\n";
+const wchar_t kParagraph[] = L"\r\n\r\n";
 
-void AddParagraph(std::string& text, const std::string& paragraph) {
+// Paths are 8-bit text in the system code page.
+std::wstring FromSystemCodePage(const std::string& text) {
+  const int size = static_cast<int>(text.size());
+  const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<size_t>(length), L'\0');
+  if (length > 0)
+    MultiByteToWideChar(CP_ACP, 0, text.data(), size, &wide[0], length);
+  return wide;
+}
+
+// The text with every {file} replaced by the saved option file's path.
+std::wstring WithFile(const wchar_t* text) {
+  static const std::wstring kPlaceholder = L"{file}";
+  const std::wstring file = FromSystemCodePage(SavedOptionFilePath());
+  std::wstring filled = text;
+  for (size_t at = filled.find(kPlaceholder); at != std::wstring::npos;
+       at = filled.find(kPlaceholder, at + file.size()))
+    filled.replace(at, kPlaceholder.size(), file);
+  return filled;
+}
+
+void AddParagraph(std::wstring& text, const std::wstring& paragraph) {
   if (!text.empty())
     text += kParagraph;
   text += paragraph;
 }
 
-// Why the saved option file was left as it was, or empty.
-std::string SaveProblemText(SaveProblem problem) {
+// The saved file's line of the failure report: why it was left as it was, or just its path.
+std::wstring FileLine(SaveProblem problem, const NoticeTexts& t) {
   switch (problem) {
     case SaveProblem::kUnreadable:
-      return "it still could not be read, so it was left unchanged";
+      return WithFile(t.stillUnreadable);
     case SaveProblem::kUnfitUnicode:
-      return "it holds characters that the system's code page cannot show, so it was left "
-             "unchanged";
+      return WithFile(t.stillUnfitUnicode);
     case SaveProblem::kWouldNotLoad:
-      return "without Setup's old lines your own lines in it would no longer load, so it was "
-             "left unchanged; please edit it by hand";
+      return WithFile(t.wouldNotLoad);
     case SaveProblem::kNotWritten:
-      return "the new file could not be written (is the disk full?); the old file is unchanged";
+      return WithFile(t.notWritten);
     case SaveProblem::kNone:
       break;
   }
-  return std::string();
+  return FromSystemCodePage(SavedOptionFilePath());
 }
 
 }  // namespace
 
-std::string StartupNotice(const OptionFileState& file) {
-  const std::string path = SavedOptionFilePath();
-  const std::string defaults = "The settings shown are the game's defaults.";
-  std::string text;
+std::wstring StartupNotice(const OptionFileState& file, SheetLanguage language) {
+  const NoticeTexts& t = GetNoticeTexts(language);
+  std::wstring text;
   switch (file.status) {
     case SavedFileStatus::kUnreadable:
-      AddParagraph(text, "Setup could not read your saved settings in " + path +
-                             ": another program may be using the file, or you may not have "
-                             "access to it. " +
-                             defaults);
-      AddParagraph(text,
-                   "If you save, Setup reads the file again and keeps your own lines in it. If "
-                   "it still cannot be read then, it is left unchanged.");
+      AddParagraph(text, WithFile(t.unreadable));
+      AddParagraph(text, t.unreadableOnSave);
       break;
     case SavedFileStatus::kPrecompiled:
-      AddParagraph(text, "Your saved settings in " + path +
-                             " are compiled Lua code. Setup reads saved settings only as plain "
-                             "text, so they were not used. " +
-                             defaults);
-      AddParagraph(text, "If you save, the file is replaced with your settings as plain text.");
+      AddParagraph(text, WithFile(t.precompiled));
+      AddParagraph(text, t.precompiledOnSave);
       break;
     case SavedFileStatus::kUnfitUnicode:
-      AddParagraph(text, "Your saved settings in " + path +
-                             " are Unicode text with characters that the system's code page "
-                             "cannot show, so neither the game nor Setup can read them. " +
-                             defaults);
-      AddParagraph(text, "If you save, that file is left unchanged.");
+      AddParagraph(text, WithFile(t.unfitUnicode));
+      AddParagraph(text, t.unfitUnicodeOnSave);
       break;
     case SavedFileStatus::kAbsent:
     case SavedFileStatus::kText:
       break;
   }
-  if (file.hiddenText) {
-    AddParagraph(text, path +
-                           " has text after an end-of-file mark (Ctrl+Z). The game stops "
-                           "reading at that mark, so that text has no effect, and if you save, "
-                           "it is not kept.");
-  }
-  if (file.nulInLines) {
-    AddParagraph(text, path +
-                           " contains NUL bytes, as a power failure can leave behind. If you "
-                           "save, each of your own lines in it is kept only up to its first NUL "
-                           "byte.");
-  }
+  if (file.hiddenText)
+    AddParagraph(text, WithFile(t.hiddenText));
+  if (file.nulInLines)
+    AddParagraph(text, WithFile(t.nulInLines));
   return text;
 }
 
-std::string SaveFailureNotice(const OptionFileState& file, bool fileSaved, bool registrySaved) {
-  std::string failed;
+std::wstring SaveFailureNotice(const OptionFileState& file, bool fileSaved, bool registrySaved,
+                               SheetLanguage language) {
+  const NoticeTexts& t = GetNoticeTexts(language);
+  std::wstring failed;
   if (!registrySaved)
-    failed += std::string("\r\nHKEY_LOCAL_MACHINE\\") + kGameKeyPath;
-  if (!fileSaved) {
-    failed += "\r\n" + SavedOptionFilePath();
-    const std::string why = SaveProblemText(file.problem);
-    if (!why.empty())
-      failed += ": " + why + ".";
-  }
-  return failed.empty() ? failed : "The settings could not be saved to:" + failed;
+    failed += L"\r\nHKEY_LOCAL_MACHINE\\" + FromSystemCodePage(kGameKeyPath);
+  if (!fileSaved)
+    failed += L"\r\n" + FileLine(file.problem, t);
+  return failed.empty() ? failed : t.saveFailed + failed;
 }

@@ -1,10 +1,10 @@
-// What the sheet shows in one user interface language: its pair of page templates, the button
-// captions and the text shown when a save fails.
+// What the sheet shows in one user interface language: its pair of page templates and the
+// button captions.
 #pragma once
 
 #include <windows.h>
 
-// The languages the sheet speaks.
+// The languages the sheet speaks; Setup's own message texts are kept per language as well.
 enum class SheetLanguage {
   kKorean,
   kEnglish,
@@ -27,8 +27,6 @@ struct PageLanguage {
   int optionTemplate;  // dialog template of the Option page
   int systemTemplate;  // dialog template of the System page
   ButtonCaptions buttons;
-  // Followed by the places that could not be written, one a line.
-  const wchar_t* saveFailed;
 };
 
 // The language for a Windows user interface language as GetUserDefaultUILanguage returns it;
