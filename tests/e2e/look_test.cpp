@@ -116,13 +116,15 @@ void ExpectWhiteUnderControls(HWND page, const std::vector<HWND>& controls) {
   for (size_t i = 0; i < controls.size(); ++i)
     EXPECT_GT(InkIn(shown, origin, places[i]), 0) << Describe(controls[i], places[i]);
   for (HWND c : controls) ShowWindow(c, SW_HIDE);
-  SleepPumping(400);
+  // The page paints what the controls covered while this call waits; the short sleep lets
+  // the painted pixels reach the screen.
+  RedrawWindow(page, nullptr, nullptr, RDW_UPDATENOW);
+  SleepPumping(150);
   const ScreenCapture screen;
   for (size_t i = 0; i < controls.size(); ++i)
     EXPECT_EQ(0, InkIn(screen, origin, places[i]))
         << Describe(controls[i], places[i]) << " stands on the picture";
   for (HWND c : controls) ShowWindow(c, SW_SHOWNA);
-  SleepPumping(200);
 }
 
 void ExpectPageRight(HWND page, const std::string& shot) {
