@@ -13,6 +13,7 @@
 #include "ui/CSetupCMD.h"
 #include "ui/CSetupOption.h"
 #include "ui/CSetupSheet.h"
+#include "ui/PageLanguage.h"
 
 // Routing the Help command is what gives the sheet its Help button, which becomes Reset.
 BEGIN_MESSAGE_MAP(CSetupApp, CWinApp)
@@ -27,13 +28,16 @@ void CSetupApp::ShowClientRunningNotice() {
   MessageBoxA(nullptr, g_scriptHost.GetMessage(GetName(kNameAlreadyClient)), "Message", MB_OK);
 }
 
-void CSetupApp::SaveSettings(OptionFileState& optionFile) {
+void CSetupApp::ShowSetupNotice(const std::wstring& text) {
+  if (!text.empty())
+    MessageBoxW(nullptr, text.c_str(), L"Setup", MB_OK | MB_ICONWARNING);
+}
+
+void CSetupApp::SaveSettings(OptionFileState& optionFile, SheetLanguage language) {
   const bool linesSaved = WriteOptionFileLines(optionFile);
   const RegistrySave registry = SaveRegistry();
   const bool blockSaved = SaveOptionInfo(optionFile);
-  const std::string text = SaveFailureNotice(optionFile, linesSaved && blockSaved, registry);
-  if (!text.empty())
-    MessageBoxA(nullptr, text.c_str(), "Setup", MB_OK | MB_ICONWARNING);
+  ShowSetupNotice(SaveFailureNotice(optionFile, linesSaved && blockSaved, registry, language));
 }
 
 BOOL CSetupApp::InitInstance() {
@@ -53,22 +57,23 @@ BOOL CSetupApp::InitInstance() {
   LoadRegistry();
   OptionFileState optionFile = ReadOptionFileLines();
   LoadOptionInfo();
+  // The player's Windows display language, chosen once: both pages, the buttons and Setup's
+  // own boxes speak it. What comes from the client's message file stays the client's.
+  const PageLanguage& language = GetPageLanguage(GetUserDefaultUILanguage());
   // What the player must know before choosing anything: settings that could not be read.
-  const std::string notice = StartupNotice(optionFile);
-  if (!notice.empty())
-    MessageBoxA(nullptr, notice.c_str(), "Setup", MB_OK | MB_ICONWARNING);
+  ShowSetupNotice(StartupNotice(optionFile, language.id));
 
   {
-    CSetupOption systemPage;
-    CSetupCMD optionPage;
-    CSetupSheet sheet("Tessaril Setup", nullptr, 0);
+    CSetupOption systemPage(language.systemTemplate);
+    CSetupCMD optionPage(language.optionTemplate);
+    CSetupSheet sheet("Tessaril Setup", nullptr, 0, language.buttons);
     sheet.AddPage(&systemPage);
     sheet.AddPage(&optionPage);
     sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
     // The result does not matter: the System page's confirmation sets g_bAccepted.
     sheet.DoModal();
     if (g_bAccepted)
-      SaveSettings(optionFile);
+      SaveSettings(optionFile, language.id);
   }  // destroyed in reverse order: sheet, Option page, System page
   return FALSE;
 }

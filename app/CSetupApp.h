@@ -1,7 +1,10 @@
 // The application object: the one run of the setup program.
 #pragma once
 
+#include <string>
+
 #include "framework/CWinApp.h"
+#include "ui/PageLanguage.h"
 
 struct OptionFileState;
 
@@ -20,8 +23,10 @@ class CSetupApp : public CWinApp {
   static bool ClientWindowExists();
   // The notice in the client's own words (its message file), with no owner window.
   static void ShowClientRunningNotice();
+  // One of Setup's own boxes, captioned "Setup"; nothing when there is nothing to tell.
+  static void ShowSetupNotice(const std::wstring& text);
   // The three save steps, each independent; one message names whatever was not saved.
-  static void SaveSettings(OptionFileState& optionFile);
+  static void SaveSettings(OptionFileState& optionFile, SheetLanguage language);
 };
 
 extern CSetupApp theApp;

@@ -1,108 +1,114 @@
-// SetupNotices: the English texts of the start-up notice and of the failed-save report.
+// SetupNotices: the start-up notice and the failed-save report, put together from the texts of
+// the player's language.
 #include "app/SetupNotices.h"
 
+#include <windows.h>
+
+#include "app/NoticeTexts.h"
 #include "script/OptionInfoFile.h"
 #include "settings/RegistryStore.h"
 
 namespace {
 
-const char kParagraph[] = "\r\n\r\n";
-// The game folder's file when the client's virtualized copy of it could not be saved.
-const char kLeftAsWell[] = "it was left unchanged as well";
+const wchar_t kParagraph[] = L"\r\n\r\n";
 
-void AddParagraph(std::string& text, const std::string& paragraph) {
+// Paths are 8-bit text in the system code page.
+std::wstring FromSystemCodePage(const std::string& text) {
+  const int size = static_cast<int>(text.size());
+  const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<size_t>(length), L'\0');
+  if (length > 0)
+    MultiByteToWideChar(CP_ACP, 0, text.data(), size, &wide[0], length);
+  return wide;
+}
+
+// The text with every {file} replaced by the path of the file it speaks of.
+std::wstring WithFile(const wchar_t* text, const std::string& path) {
+  static const std::wstring kPlaceholder = L"{file}";
+  const std::wstring file = FromSystemCodePage(path);
+  std::wstring filled = text;
+  for (size_t at = filled.find(kPlaceholder); at != std::wstring::npos;
+       at = filled.find(kPlaceholder, at + file.size()))
+    filled.replace(at, kPlaceholder.size(), file);
+  return filled;
+}
+
+void AddParagraph(std::wstring& text, const std::wstring& paragraph) {
   if (!text.empty())
     text += kParagraph;
   text += paragraph;
 }
 
-// Why the saved option file was left as it was, or empty.
-std::string SaveProblemText(SaveProblem problem) {
-  switch (problem) {
+// The lines of the failure report for the saved option file: each place not written, with why.
+std::wstring FileLines(const OptionFileState& file, const NoticeTexts& t) {
+  std::wstring lines;
+  if (file.problem == SaveProblem::kNotWritten) {
+    for (const std::string& place : file.notWritten)
+      lines += L"\r\n" + WithFile(t.notWritten, place);
+    if (file.notWritten.empty())
+      lines += L"\r\n" + WithFile(t.notWritten, file.path);
+    return lines;
+  }
+  const wchar_t* why = nullptr;
+  switch (file.problem) {
     case SaveProblem::kUnreadable:
-      return "it still could not be read, so it was left unchanged";
+      why = t.stillUnreadable;
+      break;
     case SaveProblem::kUnfitUnicode:
-      return "it holds characters that the system's code page cannot show, so it was left "
-             "unchanged";
+      why = t.stillUnfitUnicode;
+      break;
     case SaveProblem::kWouldNotLoad:
-      return "without Setup's old lines your own lines in it would no longer load, so it was "
-             "left unchanged; please edit it by hand";
+      why = t.wouldNotLoad;
+      break;
     case SaveProblem::kNotWritten:
-      return "the new file could not be written (is the disk full?); the old file is unchanged";
     case SaveProblem::kNone:
       break;
   }
-  return std::string();
+  lines += L"\r\n" + (why ? WithFile(why, file.path) : FromSystemCodePage(file.path));
+  // Nothing was written: beside the client's copy, the game folder's file kept its bytes too.
+  if (file.path != SavedOptionFilePath())
+    lines += L"\r\n" + WithFile(t.leftAsWell, SavedOptionFilePath());
+  return lines;
 }
 
 }  // namespace
 
-std::string StartupNotice(const OptionFileState& file) {
-  const std::string& path = file.path;
-  const std::string defaults = "The settings shown are the game's defaults.";
-  std::string text;
+std::wstring StartupNotice(const OptionFileState& file, SheetLanguage language) {
+  const NoticeTexts& t = GetNoticeTexts(language);
+  std::wstring text;
   switch (file.status) {
     case SavedFileStatus::kUnreadable:
-      AddParagraph(text, "Setup could not read your saved settings in " + path +
-                             ": another program may be using the file, or you may not have "
-                             "access to it. " +
-                             defaults);
-      AddParagraph(text,
-                   "If you save, Setup reads the file again and keeps your own lines in it. If "
-                   "it still cannot be read then, it is left unchanged.");
+      AddParagraph(text, WithFile(t.unreadable, file.path));
+      AddParagraph(text, t.unreadableOnSave);
       break;
     case SavedFileStatus::kPrecompiled:
-      AddParagraph(text, "Your saved settings in " + path +
-                             " are compiled Lua code. Setup reads saved settings only as plain "
-                             "text, so they were not used. " +
-                             defaults);
-      AddParagraph(text, "If you save, the file is replaced with your settings as plain text.");
+      AddParagraph(text, WithFile(t.precompiled, file.path));
+      AddParagraph(text, t.precompiledOnSave);
       break;
     case SavedFileStatus::kUnfitUnicode:
-      AddParagraph(text, "Your saved settings in " + path +
-                             " are Unicode text with characters that the system's code page "
-                             "cannot show, so neither the game nor Setup can read them. " +
-                             defaults);
-      AddParagraph(text, "If you save, that file is left unchanged.");
+      AddParagraph(text, WithFile(t.unfitUnicode, file.path));
+      AddParagraph(text, t.unfitUnicodeOnSave);
       break;
     case SavedFileStatus::kAbsent:
     case SavedFileStatus::kText:
       break;
   }
-  if (file.hiddenText) {
-    AddParagraph(text, path +
-                           " has text after an end-of-file mark (Ctrl+Z). The game stops "
-                           "reading at that mark, so that text has no effect, and if you save, "
-                           "it is not kept.");
-  }
-  if (file.nulInLines) {
-    AddParagraph(text, path +
-                           " contains NUL bytes, as a power failure can leave behind. If you "
-                           "save, each of your own lines in it is kept only up to its first NUL "
-                           "byte.");
-  }
+  if (file.hiddenText)
+    AddParagraph(text, WithFile(t.hiddenText, file.path));
+  if (file.nulInLines)
+    AddParagraph(text, WithFile(t.nulInLines, file.path));
   return text;
 }
 
-std::string SaveFailureNotice(const OptionFileState& file, bool fileSaved,
-                              const RegistrySave& registry) {
-  std::string failed;
+std::wstring SaveFailureNotice(const OptionFileState& file, bool fileSaved,
+                               const RegistrySave& registry, SheetLanguage language) {
+  const NoticeTexts& t = GetNoticeTexts(language);
+  std::wstring failed;
   if (!registry.gameKey)
-    failed += std::string("\r\nHKEY_LOCAL_MACHINE\\") + kGameKeyPath;
+    failed += L"\r\nHKEY_LOCAL_MACHINE\\" + FromSystemCodePage(kGameKeyPath);
   if (!registry.virtualCopy)
-    failed += std::string("\r\nHKEY_CURRENT_USER\\") + VirtualGameKeyPath();
-  if (!fileSaved) {
-    const std::string why = SaveProblemText(file.problem);
-    if (file.problem == SaveProblem::kNotWritten) {
-      for (const std::string& place : file.notWritten) failed += "\r\n" + place + ": " + why + ".";
-    } else {
-      failed += "\r\n" + file.path;
-      if (!why.empty())
-        failed += ": " + why + ".";
-      // Nothing was written; beside the client's copy the game folder's file kept its bytes too.
-      if (file.path != SavedOptionFilePath())
-        failed += "\r\n" + SavedOptionFilePath() + ": " + kLeftAsWell + ".";
-    }
-  }
-  return failed.empty() ? failed : "The settings could not be saved to:" + failed;
+    failed += L"\r\nHKEY_CURRENT_USER\\" + FromSystemCodePage(VirtualGameKeyPath());
+  if (!fileSaved)
+    failed += FileLines(file, t);
+  return failed.empty() ? failed : t.saveFailed + failed;
 }

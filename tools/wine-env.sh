@@ -37,10 +37,13 @@ esac
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono/Gecko install prompts, no desktop menu entries.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-# Wine takes its ANSI code page from the locale: the profile's own unless a test asks for
-# another (Korean 949 in the default profile).
-unset LC_ALL
+# Wine takes its ANSI code page from the locale (LC_CTYPE) and the user interface language
+# from LC_MESSAGES. Both follow LANG: the profile's own unless a test asks for another (Korean,
+# 949, in the default profile). TESSARIL_UILANG sets the display language alone, as a player
+# sets it on a Windows installed in another language (ja_JP.UTF-8 on an English Windows).
+unset LC_ALL LC_CTYPE LC_MESSAGES
 export LANG=${TESSARIL_LANG:-$TESSARIL_PREFIX_LANG}
+if [ -n "${TESSARIL_UILANG:-}" ]; then export LC_MESSAGES=$TESSARIL_UILANG; fi
 
 # One display number per build tree and profile, so that two trees can test side by side.
 tessaril_display_number() {
@@ -105,8 +108,10 @@ tessaril_profile_init() {
       # in for Malgun Gothic in Wine's own link list for Tahoma.
       cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf \
         "$WINEPREFIX/drive_c/windows/Fonts/"
+      # VL PGothic and WenQuanYi stand in for the Japanese and Chinese faces behind it, for the
+      # kanji and hanzi that NanumGothic lacks (a Japanese or Chinese display language).
       wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
-        /v Tahoma /t REG_MULTI_SZ /f /d 'MSGOTHIC.TTC,MS UI Gothic\0MINGLIU.TTC,PMingLiU\0SIMSUN.TTC,SimSun\0GULIM.TTC,Gulim\0YUGOTHM.TTC,Yu Gothic UI\0MSJH.TTC,Microsoft JhengHei UI\0MSYH.TTC,Microsoft YaHei UI\0NanumGothic.ttf,NanumGothic\0SEGUISYM.TTF,Segoe UI Symbol' \
+        /v Tahoma /t REG_MULTI_SZ /f /d 'MSGOTHIC.TTC,MS UI Gothic\0MINGLIU.TTC,PMingLiU\0SIMSUN.TTC,SimSun\0GULIM.TTC,Gulim\0YUGOTHM.TTC,Yu Gothic UI\0MSJH.TTC,Microsoft JhengHei UI\0MSYH.TTC,Microsoft YaHei UI\0NanumGothic.ttf,NanumGothic\0VL-PGothic-Regular.ttf,VL PGothic\0wqy-microhei.ttc,WenQuanYi Micro Hei\0SEGUISYM.TTF,Segoe UI Symbol' \
         >/dev/null 2>&1
       ;;
   esac
@@ -118,10 +123,14 @@ tessaril_korean_fonts() {
 "Gulim"="NanumGothic"
 '
   # As Gulim does on Windows, its stand-in links to Japanese and Chinese faces for the kanji
-  # and hanzi it lacks (the translated pages under a Japanese or Chinese locale).
-  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
-    /v NanumGothic /t REG_MULTI_SZ /f \
-    /d 'VL-PGothic-Regular.ttf,VL PGothic\0wqy-microhei.ttc,WenQuanYi Micro Hei' >/dev/null 2>&1
+  # and hanzi it lacks (the translated pages). Wine looks the link up under the family name
+  # in the locale's language: "나눔고딕" on a Korean system, "NanumGothic" on others.
+  local face
+  for face in NanumGothic 나눔고딕; do
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+      /v "$face" /t REG_MULTI_SZ /f \
+      /d 'VL-PGothic-Regular.ttf,VL PGothic\0wqy-microhei.ttc,WenQuanYi Micro Hei' >/dev/null 2>&1
+  done
 }
 
 # The logical DPI (96 at 100 %, 144 at 150 %) that programs started from now on get.
@@ -134,13 +143,25 @@ tessaril_set_dpi() { # $1: DPI
 "
 }
 
+# Raised whenever what a profile sets in its prefix changes: a prefix of an older generation
+# gets the profile's settings again (they are made to be set twice).
+TESSARIL_PREFIX_GENERATION=2
+
 # Creates the profile's prefix once, under a lock so that parallel tests cannot race on it.
 # Wine fixes some settings (font substitutes) from the locale at creation: use the profile's.
 tessaril_prefix() {
-  [ -f "$WINEPREFIX/.tessaril-ready" ] && return 0
+  local ready="$WINEPREFIX/.tessaril-ready"
+  [ "$(cat "$ready" 2>/dev/null)" = "$TESSARIL_PREFIX_GENERATION" ] && return 0
   (
     flock 9
-    [ -f "$WINEPREFIX/.tessaril-ready" ] && exit 0
+    [ "$(cat "$ready" 2>/dev/null)" = "$TESSARIL_PREFIX_GENERATION" ] && exit 0
+    if [ -f "$ready" ]; then
+      echo "wine: bringing the $TESSARIL_PROFILE prefix in $WINEPREFIX up to date" >&2
+      tessaril_profile_init
+      wineserver -w
+      echo "$TESSARIL_PREFIX_GENERATION" >"$ready"
+      exit 0
+    fi
     echo "wine: creating the $TESSARIL_PROFILE prefix in $WINEPREFIX" >&2
     LANG=$TESSARIL_PREFIX_LANG wineboot -i >/dev/null 2>&1
     wineserver -w
@@ -151,7 +172,7 @@ tessaril_prefix() {
     tessaril_profile_init
     tessaril_virtual_desktop on
     wineserver -w
-    touch "$WINEPREFIX/.tessaril-ready"
+    echo "$TESSARIL_PREFIX_GENERATION" >"$ready"
   ) 9>"$WINEPREFIX.lock"
 }
 

@@ -64,7 +64,7 @@ const SkinLook kOptionLook = {
     {{IDB_OPTION_BACK, 1}, {IDB_OPTION_BACK_150, 1.5}, {IDB_OPTION_BACK_200, 2}}, 25, true};
 }  // namespace
 
-CSetupCMD::CSetupCMD() : CSkinPage(IDD_OPTION_PAGE, kOptionLook) {}
+CSetupCMD::CSetupCMD(UINT templateId) : CSkinPage(templateId, kOptionLook) {}
 
 CButton& CSetupCMD::SwitchBox(int i) { return this->*kSwitchBoxes[i].box; }
 

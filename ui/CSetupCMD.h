@@ -4,12 +4,14 @@
 #include "framework/CButton.h"
 #include "settings/CRegistry.h"
 #include "ui/CSkinPage.h"
+#include "ui/resource.h"
 
 class CSetupCMD : public CSkinPage {
   DECLARE_DYNCREATE(CSetupCMD)
 
  public:
-  CSetupCMD();
+  // templateId: the page's template in the player's language (the Korean one by default).
+  explicit CSetupCMD(UINT templateId = IDD_OPTION_PAGE);
 
   // Each box shows its switch exactly as stored.
   void InitControls() override;

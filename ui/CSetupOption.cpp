@@ -51,8 +51,8 @@ const SkinLook kSystemLook = {
     {{IDB_SYSTEM_BACK, 1}, {IDB_SYSTEM_BACK_150, 1.5}, {IDB_SYSTEM_BACK_200, 2}}, 0, false};
 }  // namespace
 
-CSetupOption::CSetupOption()
-    : CSkinPage(IDD_SYSTEM_PAGE, kSystemLook), m_osVersion(), m_dwOSMajor(0), m_dwOSMinor(0) {}
+CSetupOption::CSetupOption(UINT templateId)
+    : CSkinPage(templateId, kSystemLook), m_osVersion(), m_dwOSMajor(0), m_dwOSMinor(0) {}
 
 void CSetupOption::DoDataExchange(CDataExchange* dx) {
   CSkinPage::DoDataExchange(dx);

@@ -6,6 +6,7 @@
 #include "framework/CComboBox.h"
 #include "framework/CSliderCtrl.h"
 #include "ui/CSkinPage.h"
+#include "ui/resource.h"
 
 struct VideoDeviceEntry;
 
@@ -23,7 +24,8 @@ class CSetupOption : public CSkinPage {
   DECLARE_DYNCREATE(CSetupOption)
 
  public:
-  CSetupOption();
+  // templateId: the page's template in the player's language (the Korean one by default).
+  explicit CSetupOption(UINT templateId = IDD_SYSTEM_PAGE);
 
   void InitControls() override;
   // The hardware devices of the device list, the chosen one selected.

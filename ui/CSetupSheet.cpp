@@ -8,14 +8,6 @@
 
 namespace {
 const int kApplyButtonId = 0x3021;
-
-// The captions of the reworked button row, wide so that they read the same on every code page.
-struct ButtonCaptions {
-  const wchar_t* ok;
-  const wchar_t* cancel;
-  const wchar_t* reset;
-};
-const ButtonCaptions kButtonCaptions = {L"확인", L"취소", L"초기화"};
 }  // namespace
 
 IMPLEMENT_DYNAMIC(CSetupSheet, CPropertySheet)
@@ -25,8 +17,9 @@ ON_WM_CTLCOLOR()
 ON_BN_CLICKED(IDC_RESET, &CSetupSheet::OnReset)
 END_MESSAGE_MAP()
 
-CSetupSheet::CSetupSheet(const char* caption, HWND parent, UINT firstPage)
-    : CPropertySheet(caption, parent, firstPage) {
+CSetupSheet::CSetupSheet(const char* caption, HWND parent, UINT firstPage,
+                         const ButtonCaptions& buttons)
+    : CPropertySheet(caption, parent, firstPage), m_captions(buttons) {
   m_psh.dwFlags |= PSH_NOAPPLYNOW;
 }
 
@@ -35,11 +28,12 @@ BOOL CSetupSheet::OnInitDialog() {
   ShiftLeft(IDOK, 10);
   ShiftLeft(IDCANCEL, 10);
   ShiftLeft(IDHELP, 10);
-  SetDlgItemTextW(m_hWnd, IDOK, kButtonCaptions.ok);
-  SetDlgItemTextW(m_hWnd, IDCANCEL, kButtonCaptions.cancel);
+  // Wide, so that the captions read the same on every code page.
+  SetDlgItemTextW(m_hWnd, IDOK, m_captions.ok);
+  SetDlgItemTextW(m_hWnd, IDCANCEL, m_captions.cancel);
   // Reset takes Help's place, size and font; it is no tab stop and not the default button.
   const RECT place = GetClientRectOf(IDHELP);
-  m_btnReset.Create(kButtonCaptions.reset, WS_CHILD | WS_VISIBLE, place, m_hWnd, IDC_RESET);
+  m_btnReset.Create(m_captions.reset, WS_CHILD | WS_VISIBLE, place, m_hWnd, IDC_RESET);
   HWND help = GetDlgItem(IDHELP);
   const LRESULT font = SendDlgItemMessageW(m_hWnd, IDHELP, WM_GETFONT, 0, 0);
   m_btnReset.SendMessage(WM_SETFONT, static_cast<WPARAM>(font), TRUE);

@@ -4,12 +4,14 @@
 #include "framework/CBrush.h"
 #include "framework/CButton.h"
 #include "framework/CPropertySheet.h"
+#include "ui/PageLanguage.h"
 
 class CSetupSheet : public CPropertySheet {
   DECLARE_DYNAMIC(CSetupSheet)
 
  public:
-  CSetupSheet(const char* caption, HWND parent, UINT firstPage);
+  // buttons: OK, Cancel and Reset in the player's language.
+  CSetupSheet(const char* caption, HWND parent, UINT firstPage, const ButtonCaptions& buttons);
 
   BOOL OnInitDialog() override;
 
@@ -25,6 +27,8 @@ class CSetupSheet : public CPropertySheet {
   void OnReset();
 
  private:
+  ButtonCaptions m_captions;
+
   void ShiftLeft(int id, int pixels);
   // The control's rectangle in the sheet's client coordinates; all zero when it is missing.
   RECT GetClientRectOf(int id) const;

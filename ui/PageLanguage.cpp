@@ -1,38 +1,32 @@
-// The page templates, button captions and save-failure text of each language the sheet speaks.
+// The page templates and button captions of each language the sheet speaks.
 #include "ui/PageLanguage.h"
 
 #include "ui/resource.h"
 
 namespace {
 
-const PageLanguage kKorean = {IDD_OPTION_PAGE,
-                              IDD_SYSTEM_PAGE,
-                              {L"확인", L"취소", L"초기화"},
-                              L"다음 위치에 설정을 저장하지 못했습니다:"};
-const PageLanguage kEnglish = {IDD_OPTION_PAGE_EN,
-                               IDD_SYSTEM_PAGE_EN,
-                               {L"OK", L"Cancel", L"Reset"},
-                               L"The settings could not be saved to:"};
-const PageLanguage kSimplifiedChinese = {IDD_OPTION_PAGE_ZH_CN,
+const PageLanguage kKorean = {
+    SheetLanguage::kKorean, IDD_OPTION_PAGE, IDD_SYSTEM_PAGE, {L"확인", L"취소", L"초기화"}};
+const PageLanguage kEnglish = {
+    SheetLanguage::kEnglish, IDD_OPTION_PAGE_EN, IDD_SYSTEM_PAGE_EN, {L"OK", L"Cancel", L"Reset"}};
+const PageLanguage kSimplifiedChinese = {SheetLanguage::kSimplifiedChinese,
+                                         IDD_OPTION_PAGE_ZH_CN,
                                          IDD_SYSTEM_PAGE_ZH_CN,
-                                         {L"确定", L"取消", L"重置"},
-                                         L"无法将设置保存到以下位置："};
-const PageLanguage kTraditionalChinese = {IDD_OPTION_PAGE_ZH_TW,
+                                         {L"确定", L"取消", L"重置"}};
+const PageLanguage kTraditionalChinese = {SheetLanguage::kTraditionalChinese,
+                                          IDD_OPTION_PAGE_ZH_TW,
                                           IDD_SYSTEM_PAGE_ZH_TW,
-                                          {L"確定", L"取消", L"重設"},
-                                          L"無法將設定儲存到下列位置："};
-const PageLanguage kPortuguese = {IDD_OPTION_PAGE_PT,
+                                          {L"確定", L"取消", L"重設"}};
+const PageLanguage kPortuguese = {SheetLanguage::kPortuguese,
+                                  IDD_OPTION_PAGE_PT,
                                   IDD_SYSTEM_PAGE_PT,
-                                  {L"OK", L"Cancelar", L"Redefinir"},
-                                  L"Não foi possível salvar as configurações em:"};
-const PageLanguage kRussian = {IDD_OPTION_PAGE_RU,
-                               IDD_SYSTEM_PAGE_RU,
-                               {L"ОК", L"Отмена", L"Сброс"},
-                               L"Не удалось сохранить настройки в следующих местах:"};
-const PageLanguage kJapanese = {IDD_OPTION_PAGE_JA,
+                                  {L"OK", L"Cancelar", L"Redefinir"}};
+const PageLanguage kRussian = {
+    SheetLanguage::kRussian, IDD_OPTION_PAGE_RU, IDD_SYSTEM_PAGE_RU, {L"ОК", L"Отмена", L"Сброс"}};
+const PageLanguage kJapanese = {SheetLanguage::kJapanese,
+                                IDD_OPTION_PAGE_JA,
                                 IDD_SYSTEM_PAGE_JA,
-                                {L"OK", L"キャンセル", L"リセット"},
-                                L"設定を次の場所に保存できませんでした："};
+                                {L"OK", L"キャンセル", L"リセット"}};
 
 // Taiwan, Hong Kong and Macao write Traditional characters; the mainland and Singapore
 // Simplified ones.

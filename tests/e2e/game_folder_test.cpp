@@ -1,7 +1,8 @@
 // Whatever the game folder holds, nothing is lost: saved files that are compiled, locked, cut
 // by a Ctrl-Z, full of NULs, commented out in blocks, split by CRs only, endless, slow to
 // compile, in Unicode, or on a full disk. The player is told once what could not be read or
-// saved, and whatever the program writes the client's Lua loads.
+// saved (in Korean, the language of this run's Windows), and whatever the program writes the
+// client's Lua loads.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -95,7 +96,7 @@ TEST_F(E2eGameFolder, ACompiledSavedFileIsNeverRunAndASaveWritesSource) {
   std::wstring notice;
   SetupWindow* w = OpenSheetAfterNotice(&notice);
   ASSERT_NE(nullptr, w) << "no start-up notice, or no sheet after it";
-  EXPECT_NE(std::wstring::npos, notice.find(L"compiled Lua code")) << ToAnsi(notice);
+  EXPECT_NE(std::wstring::npos, notice.find(L"컴파일된 Lua 코드")) << ToAnsi(notice);
   SaveAndEnd(w);
   // The client's defaults were shown and saved; the file is source the client loads.
   EXPECT_EQ(kDefaultFile, OptionFile());
@@ -114,7 +115,7 @@ TEST_F(E2eGameFolder, ALockThatClearsBeforeTheSaveLosesNothing) {
   SetupWindow* w = OpenSheetAfterNotice(&notice);
   CloseHandle(lock);
   ASSERT_NE(nullptr, w) << "no start-up notice, or no sheet after it";
-  EXPECT_NE(std::wstring::npos, notice.find(L"could not read")) << ToAnsi(notice);
+  EXPECT_NE(std::wstring::npos, notice.find(L"읽지 못했습니다")) << ToAnsi(notice);
   EXPECT_EQ(0, FullScreen(w));  // the defaults, since the file could not be read
   SaveAndEnd(w);
   EXPECT_EQ(kMyLines + std::string(kDefaultFile), OptionFile());
@@ -151,7 +152,7 @@ TEST_F(E2eGameFolder, AFileOfNulsIsSavedAsOneThatLoads) {
   std::wstring notice;
   SetupWindow* w = OpenSheetAfterNotice(&notice);
   ASSERT_NE(nullptr, w) << "no start-up notice, or no sheet after it";
-  EXPECT_NE(std::wstring::npos, notice.find(L"NUL bytes")) << ToAnsi(notice);
+  EXPECT_NE(std::wstring::npos, notice.find(L"NUL 바이트")) << ToAnsi(notice);
   SaveAndEnd(w);
   EXPECT_EQ("\r\n" + std::string(kDefaultFile), OptionFile());
   EXPECT_TRUE(SavedAsClient().runs);
@@ -242,7 +243,7 @@ TEST_F(E2eGameFolder, ByteOrderMarksAndUtf16AreReadAndWrittenAsTheClientReads) {
   std::wstring notice;
   w = OpenSheetAfterNotice(&notice);
   ASSERT_NE(nullptr, w) << "no start-up notice, or no sheet after it";
-  EXPECT_NE(std::wstring::npos, notice.find(L"Unicode")) << ToAnsi(notice);
+  EXPECT_NE(std::wstring::npos, notice.find(L"유니코드")) << ToAnsi(notice);
   EXPECT_EQ(0, FullScreen(w));
   const std::wstring report = SaveExpectingReport(w);
   EXPECT_NE(std::wstring::npos, report.find(kOptionFile)) << ToAnsi(report);
@@ -281,7 +282,7 @@ TEST_F(E2eGameFolder, AFullDiskLeavesThePreviousFileAsItWas) {
   ASSERT_TRUE(w->Toggle(w->SystemControl(IDC_FULLSCREEN)));
   const std::wstring report = SaveExpectingReport(w);
   EXPECT_NE(std::wstring::npos, report.find(kOptionFile)) << ToAnsi(report);
-  EXPECT_NE(std::wstring::npos, report.find(L"disk full")) << ToAnsi(report);
+  EXPECT_NE(std::wstring::npos, report.find(L"디스크가 가득")) << ToAnsi(report);
   EXPECT_EQ(old, OptionFile());
   EXPECT_FALSE(Game().FileExists(L"savedata\\OptionInfo.lua.new"));
 

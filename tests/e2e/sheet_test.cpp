@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <stdlib.h>
 
 #include <memory>
 #include <vector>
@@ -131,6 +132,10 @@ TEST_F(E2eSheet, ShowsExactlyOkCancelResetInKorean) {
   EXPECT_EQ(nullptr, ChildById(sheet, 0x3021));
   // The tab captions come from the Korean templates.
   EXPECT_EQ(L"시스템", TextOf(window_->Page(0)));
+  // The code page this run was meant to have, which the program shares with this driver.
+  if (const char* acp = getenv("TESSARIL_E2E_ACP")) {
+    EXPECT_EQ(static_cast<UINT>(atoi(acp)), GetACP());
+  }
 }
 
 // Watched from a hook in the program's thread, set before the program runs: at the moment the

@@ -11,6 +11,7 @@
 #include "ui/CSetupCMD.h"
 #include "ui/CSetupOption.h"
 #include "ui/CSetupSheet.h"
+#include "ui/PageLanguage.h"
 
 // One step of a run; false asks for the same step again on the next tick (something it
 // waits for is not there yet).
@@ -20,7 +21,8 @@ typedef std::function<bool()> SheetStep;
 struct SetupWindow {
   CSetupOption systemPage;
   CSetupCMD optionPage;
-  CSetupSheet sheet{"Tessaril Setup", nullptr, 0};
+  CSetupSheet sheet{"Tessaril Setup", nullptr, 0,
+                    GetPageLanguage(MAKELANGID(LANG_KOREAN, SUBLANG_KOREAN)).buttons};
 
   SetupWindow() {
     sheet.AddPage(&systemPage);

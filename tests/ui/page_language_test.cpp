@@ -1,4 +1,4 @@
-// Which pages, button captions and failure text the player's user interface language gets.
+// Which pages and button captions the player's user interface language gets.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -46,22 +46,20 @@ TEST(PageLanguage, EachUserInterfaceLanguageGetsItsOwnPairOfPages) {
   }
 }
 
-TEST(PageLanguage, ButtonsAndFailureTextAreInThePagesLanguage) {
+TEST(PageLanguage, ButtonsAreInThePagesLanguage) {
   const PageLanguage& korean = GetPageLanguage(MAKELANGID(LANG_KOREAN, SUBLANG_KOREAN));
   EXPECT_EQ(std::wstring(L"확인"), korean.buttons.ok);
   EXPECT_EQ(std::wstring(L"취소"), korean.buttons.cancel);
   EXPECT_EQ(std::wstring(L"초기화"), korean.buttons.reset);
   const PageLanguage& english = GetPageLanguage(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
-  EXPECT_EQ(std::wstring(L"The settings could not be saved to:"), english.saveFailed);
 
-  // Every other language has all four texts in its own words.
+  // Every other language has all three captions in its own words.
   for (LANGID language : {LANG_KOREAN, LANG_CHINESE_SIMPLIFIED, LANG_CHINESE_TRADITIONAL,
                           LANG_PORTUGUESE, LANG_RUSSIAN, LANG_JAPANESE}) {
     SCOPED_TRACE(language);
     const PageLanguage& l = GetPageLanguage(language);
-    for (const wchar_t* text : {l.buttons.ok, l.buttons.cancel, l.buttons.reset, l.saveFailed})
+    for (const wchar_t* text : {l.buttons.ok, l.buttons.cancel, l.buttons.reset})
       EXPECT_TRUE(text && *text);
-    EXPECT_NE(std::wstring(english.saveFailed), l.saveFailed);
     EXPECT_NE(std::wstring(english.buttons.cancel), l.buttons.cancel);
   }
 }

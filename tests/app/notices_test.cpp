@@ -1,0 +1,75 @@
+// What Setup tells the player of a saved file it could not read or save, in each language.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/NoticeTexts.h"
+#include "app/SetupNotices.h"
+#include "script/OptionInfoFile.h"
+#include "settings/RegistryStore.h"
+
+namespace {
+
+const SheetLanguage kLanguages[] = {SheetLanguage::kKorean,
+                                    SheetLanguage::kEnglish,
+                                    SheetLanguage::kSimplifiedChinese,
+                                    SheetLanguage::kTraditionalChinese,
+                                    SheetLanguage::kPortuguese,
+                                    SheetLanguage::kRussian,
+                                    SheetLanguage::kJapanese};
+
+bool Has(const std::wstring& text, const std::wstring& part) {
+  return text.find(part) != std::wstring::npos;
+}
+
+// A text left out of one table would only show (or crash) when that language meets that file.
+TEST(SetupNotices, EveryLanguageHasEveryTextInItsOwnWords) {
+  static_assert(sizeof(kLanguages) / sizeof(kLanguages[0]) == kSheetLanguageCount, "all");
+  const int count = sizeof(NoticeTexts) / sizeof(const wchar_t*);  // text pointers only
+  const auto* english =
+      reinterpret_cast<const wchar_t* const*>(&GetNoticeTexts(SheetLanguage::kEnglish));
+  for (SheetLanguage language : kLanguages) {
+    const auto* texts = reinterpret_cast<const wchar_t* const*>(&GetNoticeTexts(language));
+    for (int i = 0; i < count; ++i) {
+      SCOPED_TRACE(testing::Message()
+                   << "language " << static_cast<int>(language) << ", text " << i);
+      ASSERT_TRUE(texts[i] && *texts[i]);
+      // The texts that speak of the saved file name it, as the English one does.
+      EXPECT_EQ(Has(english[i], L"{file}"), Has(texts[i], L"{file}"));
+      if (language != SheetLanguage::kEnglish) {
+        EXPECT_NE(std::wstring(english[i]), texts[i]);
+      }
+    }
+  }
+}
+
+TEST(SetupNotices, StartupNoticeGivesOneParagraphPerFindingWithThePathFilledIn) {
+  OptionFileState file;
+  file.status = SavedFileStatus::kPrecompiled;
+  file.nulInLines = true;
+  const std::wstring notice = StartupNotice(file, SheetLanguage::kJapanese);
+  EXPECT_EQ(0u, notice.find(L"savedata\\OptionInfo.lua に保存された設定はコンパイル済みの Lua "
+                            L"コードです。"));
+  EXPECT_TRUE(Has(notice, L"。\r\n\r\n保存すると、このファイルは"));
+  EXPECT_TRUE(Has(notice, L"。\r\n\r\nsavedata\\OptionInfo.lua には、停電"));
+  EXPECT_FALSE(Has(notice, L"{file}"));
+  EXPECT_EQ(L"", StartupNotice(OptionFileState(), SheetLanguage::kJapanese));
+}
+
+TEST(SetupNotices, FailureReportListsEachPlaceNotWrittenUnderItsHeading) {
+  OptionFileState file;
+  file.problem = SaveProblem::kNotWritten;
+  EXPECT_EQ(
+      L"Não foi possível salvar as configurações em:\r\n"
+      L"HKEY_LOCAL_MACHINE\\Software\\Helvane\\Tessaril\r\n"
+      L"savedata\\OptionInfo.lua: não foi possível gravar o novo arquivo (o disco está "
+      L"cheio?); o arquivo antigo não foi alterado.",
+      SaveFailureNotice(file, false, RegistrySave{false, true}, SheetLanguage::kPortuguese));
+  // A file that failed for no reason of its own is named alone.
+  file.problem = SaveProblem::kNone;
+  EXPECT_EQ(L"The settings could not be saved to:\r\nsavedata\\OptionInfo.lua",
+            SaveFailureNotice(file, false, RegistrySave{true, true}, SheetLanguage::kEnglish));
+  EXPECT_EQ(L"", SaveFailureNotice(file, true, RegistrySave{true, true}, SheetLanguage::kEnglish));
+}
+
+}  // namespace
