@@ -135,11 +135,11 @@ SIZE FontBaseUnits(HDC dc, HFONT font) {
   return SIZE{(letters.cx / 26 + 1) / 2, metrics.tmHeight};
 }
 
-SIZE DialogBaseUnits(const DialogFont& font) {
+SIZE DialogBaseUnits(const DialogFont& font, int dpi) {
   SIZE units = {};
   HDC screen = GetDC(nullptr);
   LOGFONTW logFont = {};
-  logFont.lfHeight = -MulDiv(font.pointSize, GetDeviceCaps(screen, LOGPIXELSY), 72);
+  logFont.lfHeight = -MulDiv(font.pointSize, dpi ? dpi : GetDeviceCaps(screen, LOGPIXELSY), 72);
   logFont.lfWeight = font.weight;
   logFont.lfItalic = font.italic;
   logFont.lfCharSet = font.charset;

@@ -44,5 +44,6 @@ class CDialogTemplate {
 // The base units (average character width and height, in pixels) that the dialog manager
 // derives from a font selected into a device context, as it lays a dialog out.
 SIZE FontBaseUnits(HDC dc, HFONT font);
-// The base units of a dialog in this font at the screen's DPI; zero when none can be made.
-SIZE DialogBaseUnits(const DialogFont& font);
+// The base units of a dialog in this font at a DPI (the screen's when 0); zero when none can
+// be made.
+SIZE DialogBaseUnits(const DialogFont& font, int dpi = 0);

@@ -49,6 +49,7 @@ bool CPropertyPage::TakeSheetFont(const DialogFont& sheetFont) {
     m_template = CDialogTemplate();
     return false;
   }
+  m_ownFont = own;
   return true;
 }
 

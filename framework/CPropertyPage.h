@@ -18,6 +18,10 @@ class CPropertyPage : public CDialog {
   // the font the sheet lays itself out in, when known.
   HPROPSHEETPAGE CreatePageHandle(bool hasHelp, const DialogFont* sheetFont);
 
+  // The font the page's own template names, when the page was built in the sheet's font
+  // instead; null when it lays itself out in its own.
+  const DialogFont* GetReplacedFont() const { return m_template.IsEmpty() ? nullptr : &m_ownFont; }
+
   // PSN_SETACTIVE: false keeps the sheet from showing the page.
   virtual BOOL OnSetActive();
   // PSN_APPLY (OK on the sheet): runs the OK processing; false keeps the sheet open.
@@ -36,4 +40,5 @@ class CPropertyPage : public CDialog {
   // The page's template in the sheet's font, when it is built from that; the sheet reads it
   // whenever it creates the page's window.
   CDialogTemplate m_template;
+  DialogFont m_ownFont;
 };

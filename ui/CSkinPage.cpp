@@ -26,8 +26,10 @@ CSkinPage::CSkinPage(UINT templateId, const SkinLook& look)
 
 BOOL CSkinPage::OnInitDialog() {
   CPropertyPage::OnInitDialog();
-  // The picture grows with the page's layout; at 100 % it is the 100 % picture, unscaled.
-  const PictureChoice picture = ChoosePicture(m_look.pictures, kPictureMasters, PageGrowth(m_hWnd));
+  // The picture grows with the page's layout: at 100 % in its own font it is the 100 % picture,
+  // unscaled.
+  const PictureChoice picture =
+      ChoosePicture(m_look.pictures, kPictureMasters, PageGrowth(m_hWnd, GetReplacedFont()));
   const LoadedPicture loaded = LoadPicture(AfxGetResourceHandle(), picture);
   m_bmpBack.Attach(loaded.bitmap);
   m_pBackMapped = loaded.mapped;

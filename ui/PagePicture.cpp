@@ -53,7 +53,16 @@ BYTE ToByte(float value) {
 
 }  // namespace
 
-double PageGrowth(HWND page) {
+double PageGrowth(HWND page, const DialogFont* replacedFont) {
+  if (replacedFont) {
+    RECT units = {0, 0, 4, 8};
+    MapDialogRect(page, &units);
+    const SIZE at96 = DialogBaseUnits(*replacedFont, kScreenDpi);
+    if (at96.cx <= 0 || at96.cy <= 0)
+      return 1.0;
+    return sqrt(static_cast<double>(units.right) / at96.cx *
+                (static_cast<double>(units.bottom) / at96.cy));
+  }
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
   double growth = 1.0;

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "framework/CDialogTemplate.h"
+
 // One drawing of a page picture: its bitmap resource and the scale it was drawn at
 // (1 for the picture itself, 1.5 and 2 for the larger masters).
 struct PictureMaster {
@@ -19,10 +21,13 @@ struct PictureChoice {
   bool AsDrawn() const { return scale == master->scale; }
 };
 
-// The factor by which the page's dialog units grew over what the page's font gives at 96 DPI:
-// exactly 1 at 96 DPI, whatever the font. Width and height units round differently, and the
-// picture keeps its proportions, so this is the mean of the two (geometric).
-double PageGrowth(HWND page);
+// The factor by which the page's dialog units grew over what its template's font gives at
+// 96 DPI: exactly 1 at 96 DPI for a page laid out in that font. A page built in the sheet's
+// font instead (replacedFont: the font its template names) grows or shrinks by what the two
+// fonts measure apart too, so that its picture keeps its place beside the controls. Width and
+// height units round differently, and the picture keeps its proportions, so this is the mean
+// of the two (geometric).
+double PageGrowth(HWND page, const DialogFont* replacedFont);
 
 // Masters in ascending scale. One drawn within 5 % of the growth is taken as it is (a sharp
 // picture beats an exact size); otherwise the nearest larger one is scaled down to the growth,

@@ -1,9 +1,12 @@
 // The page picture on scaled displays: which master is drawn, and how it is resampled.
 #include <gtest/gtest.h>
 
+#include <math.h>
+
 #include <vector>
 
 #include "ui/PagePicture.h"
+#include "ui/resource.h"
 
 namespace {
 
@@ -110,3 +113,31 @@ TEST(PagePicture, SameSizeCopiesShrinkingAveragesAndEnlargingBlends) {
 }
 
 }  // namespace
+
+INT_PTR CALLBACK NoHandling(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+// A page built in the sheet's font in place of its own grows (or shrinks) by what the two fonts
+// measure apart, so that the picture keeps its place beside the controls; a page in its own
+// font at 96 DPI does not grow at all.
+TEST(PagePicture, APageBuiltInAnotherFontGrowsByWhatTheFontsMeasureApart) {
+  CDialogTemplate page;
+  ASSERT_TRUE(page.Load(GetModuleHandleW(nullptr), IDD_OPTION_PAGE));
+  DialogFont own;
+  ASSERT_TRUE(page.GetFont(&own));
+  HWND inOwn = CreateDialogIndirectParamW(nullptr, page.Get(), nullptr, &NoHandling, 0);
+  ASSERT_NE(nullptr, inOwn);
+  EXPECT_DOUBLE_EQ(1.0, PageGrowth(inOwn, nullptr));
+  DestroyWindow(inOwn);
+
+  DialogFont sheet;
+  sheet.face = L"Tahoma";
+  sheet.pointSize = 6;  // far enough from the page's own font to measure apart anywhere
+  ASSERT_TRUE(page.SetFont(sheet));
+  HWND inSheet = CreateDialogIndirectParamW(nullptr, page.Get(), nullptr, &NoHandling, 0);
+  ASSERT_NE(nullptr, inSheet);
+  const SIZE now = DialogBaseUnits(sheet, 96);
+  const SIZE was = DialogBaseUnits(own, 96);
+  EXPECT_NEAR(sqrt(double(now.cx) / was.cx * now.cy / was.cy), PageGrowth(inSheet, &own), 1e-9);
+  EXPECT_LT(PageGrowth(inSheet, &own), 0.95);
+  DestroyWindow(inSheet);
+}
