@@ -42,7 +42,7 @@ BOOL CSkinPage::OnInitDialog() {
     m_nBackWidth = loaded.width;
     m_nBackHeight = loaded.height;
   }
-  m_nBackX = static_cast<int>(lround(m_look.backX * picture.scale));
+  m_nBackX = static_cast<int>(lround(m_look.backX * picture.scale.across));
   InitControls();
   InitToolTips();
   m_bInitialized = true;

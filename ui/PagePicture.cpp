@@ -53,15 +53,15 @@ BYTE ToByte(float value) {
 
 }  // namespace
 
-double PageGrowth(HWND page, const DialogFont* replacedFont) {
+Growth PageGrowth(HWND page, const DialogFont* replacedFont) {
   if (replacedFont) {
     RECT units = {0, 0, 4, 8};
     MapDialogRect(page, &units);
     const SIZE at96 = DialogBaseUnits(*replacedFont, kScreenDpi);
     if (at96.cx <= 0 || at96.cy <= 0)
-      return 1.0;
-    return sqrt(static_cast<double>(units.right) / at96.cx *
-                (static_cast<double>(units.bottom) / at96.cy));
+      return Growth{1.0, 1.0};
+    return Growth{static_cast<double>(units.right) / at96.cx,
+                  static_cast<double>(units.bottom) / at96.cy};
   }
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
@@ -82,15 +82,17 @@ double PageGrowth(HWND page, const DialogFont* replacedFont) {
                     (static_cast<double>(units.bottom) / at96.cy));
   }
   ReleaseDC(nullptr, screen);
-  return growth;
+  return Growth{growth, growth};
 }
 
-PictureChoice ChoosePicture(const PictureMaster* masters, int count, double growth) {
+PictureChoice ChoosePicture(const PictureMaster* masters, int count, Growth growth) {
+  if (growth.across == growth.down)
+    for (int i = 0; i < count; ++i)
+      if (fabs(growth.across - masters[i].scale) <= kSnap * masters[i].scale)
+        return PictureChoice{&masters[i], Growth{masters[i].scale, masters[i].scale}};
+  const double larger = std::max(growth.across, growth.down);
   for (int i = 0; i < count; ++i)
-    if (fabs(growth - masters[i].scale) <= kSnap * masters[i].scale)
-      return PictureChoice{&masters[i], masters[i].scale};
-  for (int i = 0; i < count; ++i)
-    if (masters[i].scale > growth)
+    if (masters[i].scale >= larger)
       return PictureChoice{&masters[i], growth};
   return PictureChoice{&masters[count - 1], growth};
 }
@@ -181,9 +183,10 @@ LoadedPicture LoadPicture(HINSTANCE module, const PictureChoice& choice) {
       picture.height = height;
       return picture;
     }
-    const double factor = choice.scale / choice.master->scale;
-    picture.bitmap = ResamplePicture(master, static_cast<int>(lround(master->biWidth * factor)),
-                                     static_cast<int>(lround(height * factor)));
+    const double across = choice.scale.across / choice.master->scale;
+    const double down = choice.scale.down / choice.master->scale;
+    picture.bitmap = ResamplePicture(master, static_cast<int>(lround(master->biWidth * across)),
+                                     static_cast<int>(lround(height * down)));
   }
   return picture;
 }

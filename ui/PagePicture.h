@@ -13,26 +13,34 @@ struct PictureMaster {
   double scale;
 };
 
+// How much a page's layout grew over the one its picture was drawn for, across and down.
+struct Growth {
+  double across;
+  double down;
+};
+
 // Which master to draw from, and at what scale of the 100 % picture it ends up drawn.
 struct PictureChoice {
   const PictureMaster* master;
-  double scale;
+  Growth scale;
   // True when the master is drawn as it is, pixel for pixel.
-  bool AsDrawn() const { return scale == master->scale; }
+  bool AsDrawn() const { return scale.across == master->scale && scale.down == master->scale; }
 };
 
 // The factor by which the page's dialog units grew over what its template's font gives at
-// 96 DPI: exactly 1 at 96 DPI for a page laid out in that font. A page built in the sheet's
-// font instead (replacedFont: the font its template names) grows or shrinks by what the two
-// fonts measure apart too, so that its picture keeps its place beside the controls. Width and
-// height units round differently, and the picture keeps its proportions, so this is the mean
-// of the two (geometric).
-double PageGrowth(HWND page, const DialogFont* replacedFont);
+// 96 DPI: exactly 1 at 96 DPI for a page laid out in that font. In its own font a page grows
+// alike both ways (width and height units only round differently), so the picture keeps its
+// proportions: both are the mean of the two (geometric). A page built in the sheet's font
+// instead (replacedFont: the font its template names) is laid out narrower or wider by what
+// the two fonts measure apart, and more so across than down; its picture follows each
+// direction so that the figures keep their places beside the controls and the edge reaches
+// the page's foot.
+Growth PageGrowth(HWND page, const DialogFont* replacedFont);
 
-// Masters in ascending scale. One drawn within 5 % of the growth is taken as it is (a sharp
-// picture beats an exact size); otherwise the nearest larger one is scaled down to the growth,
-// or the largest scaled up when the growth is beyond it.
-PictureChoice ChoosePicture(const PictureMaster* masters, int count, double growth);
+// Masters in ascending scale. One drawn within 5 % of an even growth is taken as it is (a sharp
+// picture beats an exact size); otherwise the nearest one at least as large is scaled down to
+// the growth, or the largest scaled up when the growth is beyond it.
+PictureChoice ChoosePicture(const PictureMaster* masters, int count, Growth growth);
 
 // A copy of a packed 24-bit DIB (a BITMAP resource's data) at width x height, smoothly
 // resampled: each pixel weighs the source pixels it covers (a tent at least one source pixel

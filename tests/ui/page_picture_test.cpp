@@ -1,8 +1,6 @@
 // The page picture on scaled displays: which master is drawn, and how it is resampled.
 #include <gtest/gtest.h>
 
-#include <math.h>
-
 #include <vector>
 
 #include "ui/PagePicture.h"
@@ -28,11 +26,19 @@ TEST(PagePicture, AMasterDrawnNearTheGrowthIsTakenAsItIsElseTheNextLargerIsShrun
       {0.8, 100, 0.8},        // below 96 DPI: the picture itself, shrunk
   };
   for (const auto& c : cases) {
-    const PictureChoice choice = ChoosePicture(kMasters, 3, c.growth);
+    const PictureChoice choice = ChoosePicture(kMasters, 3, Growth{c.growth, c.growth});
     EXPECT_EQ(c.id, choice.master->id) << c.growth;
-    EXPECT_DOUBLE_EQ(c.scale, choice.scale) << c.growth;
+    EXPECT_DOUBLE_EQ(c.scale, choice.scale.across) << c.growth;
+    EXPECT_DOUBLE_EQ(c.scale, choice.scale.down) << c.growth;
     EXPECT_EQ(c.scale == choice.master->scale, choice.AsDrawn()) << c.growth;
   }
+  // A page laid out in another font grew unevenly: the picture follows each direction exactly,
+  // drawn from the smallest master that is large enough both ways.
+  const PictureChoice uneven = ChoosePicture(kMasters, 3, Growth{1.29, 1.52});
+  EXPECT_EQ(200u, uneven.master->id);
+  EXPECT_DOUBLE_EQ(1.29, uneven.scale.across);
+  EXPECT_DOUBLE_EQ(1.52, uneven.scale.down);
+  EXPECT_FALSE(uneven.AsDrawn());
 }
 
 // A packed 24-bit bottom-up DIB as a BITMAP resource holds it, from rows given top-down.
@@ -117,8 +123,8 @@ TEST(PagePicture, SameSizeCopiesShrinkingAveragesAndEnlargingBlends) {
 INT_PTR CALLBACK NoHandling(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
 // A page built in the sheet's font in place of its own grows (or shrinks) by what the two fonts
-// measure apart, so that the picture keeps its place beside the controls; a page in its own
-// font at 96 DPI does not grow at all.
+// measure apart, each way, so that the picture keeps its place beside the controls; a page in
+// its own font at 96 DPI does not grow at all.
 TEST(PagePicture, APageBuiltInAnotherFontGrowsByWhatTheFontsMeasureApart) {
   CDialogTemplate page;
   ASSERT_TRUE(page.Load(GetModuleHandleW(nullptr), IDD_OPTION_PAGE));
@@ -126,7 +132,8 @@ TEST(PagePicture, APageBuiltInAnotherFontGrowsByWhatTheFontsMeasureApart) {
   ASSERT_TRUE(page.GetFont(&own));
   HWND inOwn = CreateDialogIndirectParamW(nullptr, page.Get(), nullptr, &NoHandling, 0);
   ASSERT_NE(nullptr, inOwn);
-  EXPECT_DOUBLE_EQ(1.0, PageGrowth(inOwn, nullptr));
+  EXPECT_DOUBLE_EQ(1.0, PageGrowth(inOwn, nullptr).across);
+  EXPECT_DOUBLE_EQ(1.0, PageGrowth(inOwn, nullptr).down);
   DestroyWindow(inOwn);
 
   DialogFont sheet;
@@ -137,7 +144,9 @@ TEST(PagePicture, APageBuiltInAnotherFontGrowsByWhatTheFontsMeasureApart) {
   ASSERT_NE(nullptr, inSheet);
   const SIZE now = DialogBaseUnits(sheet, 96);
   const SIZE was = DialogBaseUnits(own, 96);
-  EXPECT_NEAR(sqrt(double(now.cx) / was.cx * now.cy / was.cy), PageGrowth(inSheet, &own), 1e-9);
-  EXPECT_LT(PageGrowth(inSheet, &own), 0.95);
+  const Growth growth = PageGrowth(inSheet, &own);
+  EXPECT_NEAR(double(now.cx) / was.cx, growth.across, 1e-9);
+  EXPECT_NEAR(double(now.cy) / was.cy, growth.down, 1e-9);
+  EXPECT_LT(growth.across, 0.95);
   DestroyWindow(inSheet);
 }
