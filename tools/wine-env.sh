@@ -113,6 +113,11 @@ tessaril_profile_init() {
       wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
         /v Tahoma /t REG_MULTI_SZ /f /d 'MSGOTHIC.TTC,MS UI Gothic\0MINGLIU.TTC,PMingLiU\0SIMSUN.TTC,SimSun\0GULIM.TTC,Gulim\0YUGOTHM.TTC,Yu Gothic UI\0MSJH.TTC,Microsoft JhengHei UI\0MSYH.TTC,Microsoft YaHei UI\0NanumGothic.ttf,NanumGothic\0VL-PGothic-Regular.ttf,VL PGothic\0wqy-microhei.ttc,WenQuanYi Micro Hei\0SEGUISYM.TTF,Segoe UI Symbol' \
         >/dev/null 2>&1
+      # SimSun, which the Chinese pages name, comes with Windows 10/11 in every language; the
+      # Chinese face of the list above stands in for it.
+      tessaril_reg_import '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"SimSun"="WenQuanYi Micro Hei"
+'
       ;;
   esac
 }
@@ -145,7 +150,7 @@ tessaril_set_dpi() { # $1: DPI
 
 # Raised whenever what a profile sets in its prefix changes: a prefix of an older generation
 # gets the profile's settings again (they are made to be set twice).
-TESSARIL_PREFIX_GENERATION=2
+TESSARIL_PREFIX_GENERATION=3
 
 # Creates the profile's prefix once, under a lock so that parallel tests cannot race on it.
 # Wine fixes some settings (font substitutes) from the locale at creation: use the profile's.
