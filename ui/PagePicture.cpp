@@ -54,42 +54,40 @@ BYTE ToByte(float value) {
 }  // namespace
 
 Growth PageGrowth(HWND page, const DialogFont* replacedFont) {
-  if (replacedFont) {
-    RECT units = {0, 0, 4, 8};
-    MapDialogRect(page, &units);
-    const SIZE at96 = DialogBaseUnits(*replacedFont, kScreenDpi);
-    if (at96.cx <= 0 || at96.cy <= 0)
-      return Growth{1.0, 1.0};
-    return Growth{static_cast<double>(units.right) / at96.cx,
-                  static_cast<double>(units.bottom) / at96.cy};
-  }
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  double growth = 1.0;
-  LOGFONTW font = {};
-  HFONT pageFont = reinterpret_cast<HFONT>(SendMessageW(page, WM_GETFONT, 0, 0));
-  if (dpi != kScreenDpi && pageFont && GetObjectW(pageFont, sizeof(font), &font)) {
-    RECT units = {0, 0, 4, 8};
-    MapDialogRect(page, &units);
-    // The dialog manager sized the font from the template's points at this DPI.
-    const int points = MulDiv(font.lfHeight < 0 ? -font.lfHeight : font.lfHeight, 72, dpi);
-    font.lfHeight = -MulDiv(points, kScreenDpi, 72);
-    HFONT reference = CreateFontIndirectW(&font);
-    const SIZE at96 = FontBaseUnits(screen, reference);
-    DeleteObject(reference);
-    if (at96.cx > 0 && at96.cy > 0)
-      growth = sqrt(static_cast<double>(units.right) / at96.cx *
-                    (static_cast<double>(units.bottom) / at96.cy));
+  // The units of the font the picture was drawn beside, at 96 DPI.
+  SIZE at96 = {};
+  if (replacedFont) {
+    at96 = DialogBaseUnits(*replacedFont, kScreenDpi);
+  } else if (dpi != kScreenDpi) {
+    LOGFONTW font = {};
+    HFONT pageFont = reinterpret_cast<HFONT>(SendMessageW(page, WM_GETFONT, 0, 0));
+    if (pageFont && GetObjectW(pageFont, sizeof(font), &font)) {
+      // The dialog manager sized the font from the template's points at this DPI.
+      const int points = MulDiv(font.lfHeight < 0 ? -font.lfHeight : font.lfHeight, 72, dpi);
+      font.lfHeight = -MulDiv(points, kScreenDpi, 72);
+      HFONT reference = CreateFontIndirectW(&font);
+      at96 = FontBaseUnits(screen, reference);
+      DeleteObject(reference);
+    }
   }
   ReleaseDC(nullptr, screen);
-  return Growth{growth, growth};
+  if (at96.cx <= 0 || at96.cy <= 0)
+    return Growth{1.0, 1.0};  // its own font at 96 DPI, or nothing to measure by
+  RECT units = {0, 0, 4, 8};
+  MapDialogRect(page, &units);
+  return Growth{static_cast<double>(units.right) / at96.cx,
+                static_cast<double>(units.bottom) / at96.cy};
 }
 
 PictureChoice ChoosePicture(const PictureMaster* masters, int count, Growth growth) {
-  if (growth.across == growth.down)
-    for (int i = 0; i < count; ++i)
-      if (fabs(growth.across - masters[i].scale) <= kSnap * masters[i].scale)
-        return PictureChoice{&masters[i], Growth{masters[i].scale, masters[i].scale}};
+  for (int i = 0; i < count; ++i) {
+    const double reach = kSnap * masters[i].scale;
+    if (fabs(growth.across - masters[i].scale) <= reach &&
+        fabs(growth.down - masters[i].scale) <= reach)
+      return PictureChoice{&masters[i], Growth{masters[i].scale, masters[i].scale}};
+  }
   const double larger = std::max(growth.across, growth.down);
   for (int i = 0; i < count; ++i)
     if (masters[i].scale >= larger)

@@ -27,19 +27,18 @@ struct PictureChoice {
   bool AsDrawn() const { return scale.across == master->scale && scale.down == master->scale; }
 };
 
-// The factor by which the page's dialog units grew over what its template's font gives at
-// 96 DPI: exactly 1 at 96 DPI for a page laid out in that font. In its own font a page grows
-// alike both ways (width and height units only round differently), so the picture keeps its
-// proportions: both are the mean of the two (geometric). A page built in the sheet's font
-// instead (replacedFont: the font its template names) is laid out narrower or wider by what
-// the two fonts measure apart, and more so across than down; its picture follows each
+// How much the page's dialog units grew, across and down, over what its template's font gives
+// at 96 DPI: exactly 1 both ways at 96 DPI for a page laid out in that font. A page built in
+// the sheet's font instead (replacedFont: the font its template names) grows or shrinks by
+// what the two fonts measure apart too, more across than down; its picture follows each
 // direction so that the figures keep their places beside the controls and the edge reaches
 // the page's foot.
 Growth PageGrowth(HWND page, const DialogFont* replacedFont);
 
-// Masters in ascending scale. One drawn within 5 % of an even growth is taken as it is (a sharp
-// picture beats an exact size); otherwise the nearest one at least as large is scaled down to
-// the growth, or the largest scaled up when the growth is beyond it.
+// Masters in ascending scale. One drawn within 5 % of the growth both ways is taken as it is (a
+// sharp picture beats an exact size; units round differently across and down); otherwise the
+// nearest one at least as large both ways is scaled to the growth, or the largest scaled up
+// when the growth is beyond it.
 PictureChoice ChoosePicture(const PictureMaster* masters, int count, Growth growth);
 
 // A copy of a packed 24-bit DIB (a BITMAP resource's data) at width x height, smoothly
