@@ -6,21 +6,12 @@
 
 #include "app/NoticeTexts.h"
 #include "script/OptionInfoFile.h"
+#include "script/ScriptPlatform.h"
 #include "settings/RegistryStore.h"
 
 namespace {
 
 const wchar_t kParagraph[] = L"\r\n\r\n";
-
-// Paths are 8-bit text in the system code page.
-std::wstring FromSystemCodePage(const std::string& text) {
-  const int size = static_cast<int>(text.size());
-  const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  if (length > 0)
-    MultiByteToWideChar(CP_ACP, 0, text.data(), size, &wide[0], length);
-  return wide;
-}
 
 // The text with every {file} replaced by the path of the file it speaks of.
 std::wstring WithFile(const wchar_t* text, const std::string& path) {

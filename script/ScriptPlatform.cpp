@@ -33,15 +33,6 @@ std::wstring GameFolder() {
   return std::wstring(folder, length);
 }
 
-std::wstring Widen(const std::string& text) {
-  const int length =
-      MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(length > 0 ? length : 0, L'\0');
-  if (length > 0)
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
-  return wide;
-}
-
 // The path for the 8-bit file calls. A user folder whose name the code page lacks (a Korean
 // user name on an English Windows, say) is reached by its short name; failing that, the '?'
 // put for what does not fit makes the copy one that is there but cannot be read, as it is.
@@ -120,8 +111,8 @@ std::string VirtualizedCopyPath(const std::string& path) {
   const std::vector<std::wstring> protectedFolders = {
       Environment(L"ProgramFiles"), Environment(L"ProgramFiles(x86)"), Environment(L"ProgramW6432"),
       Environment(L"ProgramData"), Environment(L"SystemRoot")};
-  const std::wstring copy = VirtualStoreCopyOf(folder + L"\\" + Widen(path), protectedFolders,
-                                               Environment(L"LOCALAPPDATA"));
+  const std::wstring copy = VirtualStoreCopyOf(folder + L"\\" + FromSystemCodePage(path),
+                                               protectedFolders, Environment(L"LOCALAPPDATA"));
   return copy.empty() ? std::string() : Narrow(copy);
 }
 
@@ -143,6 +134,15 @@ bool ToSystemCodePage(const std::u16string& text, std::string& converted) {
   return WideCharToMultiByte(CP_ACP, flags, wide, length, &converted[0], size, nullptr, used) ==
              size &&
          !usedDefault;
+}
+
+std::wstring FromSystemCodePage(const std::string& text) {
+  const int size = static_cast<int>(text.size());
+  const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+  std::wstring wide(length > 0 ? length : 0, L'\0');
+  if (length > 0)
+    MultiByteToWideChar(CP_ACP, 0, text.data(), size, &wide[0], length);
+  return wide;
 }
 
 unsigned long TickMs() { return GetTickCount(); }

@@ -24,5 +24,8 @@ std::string VirtualizedCopyPath(const std::string& path);
 // counterpart there (nothing is replaced by a look-alike or a default character).
 bool ToSystemCodePage(const std::u16string& text, std::string& converted);
 
+// 8-bit text in the system code page as UTF-16, for the wide calls and the player's boxes.
+std::wstring FromSystemCodePage(const std::string& text);
+
 // Milliseconds of a clock that only moves forward; it may wrap.
 unsigned long TickMs();

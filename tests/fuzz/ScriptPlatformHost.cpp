@@ -42,6 +42,10 @@ bool ToSystemCodePage(const std::u16string& text, std::string& converted) {
   return true;
 }
 
+std::wstring FromSystemCodePage(const std::string& text) {
+  return std::wstring(text.begin(), text.end());
+}
+
 unsigned long TickMs() {
   using namespace std::chrono;
   return static_cast<unsigned long>(
