@@ -72,4 +72,22 @@ TEST(SetupNotices, FailureReportListsEachPlaceNotWrittenUnderItsHeading) {
   EXPECT_EQ(L"", SaveFailureNotice(file, true, RegistrySave{true, true}, SheetLanguage::kEnglish));
 }
 
+// With the client's copies: the report names the file or key that failed, not the one that
+// was written.
+TEST(SetupNotices, FailureReportNamesTheCopyOrKeyThatFailedNotTheOneWritten) {
+  OptionFileState file;
+  file.path = "C:\\users\\p\\AppData\\Local\\VirtualStore\\Program Files\\T\\savedata\\a.lua";
+  file.problem = SaveProblem::kNotWritten;
+  file.notWritten = {file.path};
+  const std::wstring text =
+      SaveFailureNotice(file, false, RegistrySave{true, false}, SheetLanguage::kEnglish);
+  const auto has = [&text](const std::string& part) {
+    return text.find(std::wstring(part.begin(), part.end())) != std::wstring::npos;
+  };
+  EXPECT_TRUE(has(file.path));
+  EXPECT_FALSE(has("savedata\\OptionInfo.lua"));
+  EXPECT_TRUE(has(std::string("HKEY_CURRENT_USER\\") + VirtualGameKeyPath()));
+  EXPECT_FALSE(has("HKEY_LOCAL_MACHINE"));
+}
+
 }  // namespace

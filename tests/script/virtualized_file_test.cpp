@@ -1,5 +1,5 @@
 // A game folder under "Program Files" whose client had its writes to the saved option file
-// virtualized: a copy that cannot be read, and the report of what a save could not write.
+// virtualized: a copy that cannot be read.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -8,10 +8,8 @@
 #include <string>
 
 #include "ScriptFolder.h"
-#include "app/SetupNotices.h"
 #include "script/CScriptHost.h"
 #include "script/OptionInfoFile.h"
-#include "settings/RegistryStore.h"
 
 namespace {
 
@@ -64,23 +62,6 @@ TEST_F(VirtualizedFile, ACopyThatCannotBeReadLeavesBothFilesAsTheyWere) {
   EXPECT_EQ(SaveProblem::kUnreadable, file.problem);
   EXPECT_EQ("OptionInfoList[\"WIDTH\"] = 800\r\n", Get(kReal));
   EXPECT_EQ("-- the client's\r\nOptionInfoList[\"WIDTH\"] = 1600\r\n", Get(m_copy));
-}
-
-// The report names the file or key that failed, not the one that was written.
-TEST(SaveReport, NamesEachPlaceThatWasNotWritten) {
-  OptionFileState file;
-  file.path = "C:\\users\\p\\AppData\\Local\\VirtualStore\\Program Files\\T\\savedata\\a.lua";
-  file.problem = SaveProblem::kNotWritten;
-  file.notWritten = {file.path};
-  const std::wstring text =
-      SaveFailureNotice(file, false, RegistrySave{true, false}, SheetLanguage::kEnglish);
-  const auto has = [&text](const std::string& part) {
-    return text.find(std::wstring(part.begin(), part.end())) != std::wstring::npos;
-  };
-  EXPECT_TRUE(has(file.path));
-  EXPECT_FALSE(has(kReal));
-  EXPECT_TRUE(has(std::string("HKEY_CURRENT_USER\\") + VirtualGameKeyPath()));
-  EXPECT_FALSE(has("HKEY_LOCAL_MACHINE"));
 }
 
 }  // namespace
