@@ -23,17 +23,21 @@ bool CDialogTemplate::Load(HMODULE module, UINT id) {
   return true;
 }
 
-bool CDialogTemplate::IsExtended() const {
-  return m_bytes.size() >= 4 && m_bytes[0] == 1 && m_bytes[1] == 0 && m_bytes[2] == 0xFF &&
-         m_bytes[3] == 0xFF;
+bool IsExtendedTemplate(const void* dialogTemplate) {
+  const WORD* words = static_cast<const WORD*>(dialogTemplate);
+  return words[0] == 1 && words[1] == 0xFFFF;
+}
+
+size_t TemplateStyleOffset(const void* dialogTemplate) {
+  return IsExtendedTemplate(dialogTemplate) ? 12 : 0;
 }
 
 bool CDialogTemplate::Layout(size_t* styleAt, size_t* fontAt, size_t* itemsAt) const {
   const bool extended = IsExtended();
   size_t at = extended ? kExtendedHeader : kPlainHeader;
-  *styleAt = extended ? 12 : 0;
   if (m_bytes.size() < at)
     return false;
+  *styleAt = TemplateStyleOffset(m_bytes.data());
   const auto word = [this](size_t offset) {
     WORD w;
     memcpy(&w, &m_bytes[offset], sizeof(w));

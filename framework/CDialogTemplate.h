@@ -18,6 +18,12 @@ struct DialogFont {
   bool shellFont = false;
 };
 
+// A DIALOGEX template starts with its version (1) and the signature 0xFFFF; its style follows
+// the help id and the extended style. A DIALOG template starts with its style. Both read at
+// least four bytes.
+bool IsExtendedTemplate(const void* dialogTemplate);
+size_t TemplateStyleOffset(const void* dialogTemplate);
+
 class CDialogTemplate {
  public:
   // Copies the module's RT_DIALOG resource; false when it has none under the id.
@@ -34,7 +40,7 @@ class CDialogTemplate {
   bool SetFont(const DialogFont& font);
 
  private:
-  bool IsExtended() const;
+  bool IsExtended() const { return m_bytes.size() >= 4 && IsExtendedTemplate(m_bytes.data()); }
   // Byte offsets of the style, the font block and the first item; false when malformed.
   bool Layout(size_t* styleAt, size_t* fontAt, size_t* itemsAt) const;
 

@@ -68,9 +68,7 @@ int CALLBACK CPropertySheet::SheetCallback(HWND hwnd, UINT message, LPARAM lPara
     return 0;
   if (message == PSCB_PRECREATE && lParam) {
     BYTE* frame = reinterpret_cast<BYTE*>(lParam);
-    const bool extended = reinterpret_cast<const WORD*>(frame)[1] == 0xFFFF;
-    DWORD* style = reinterpret_cast<DWORD*>(frame + (extended ? 12 : 0));
-    *style &= ~WS_VISIBLE;
+    *reinterpret_cast<DWORD*>(frame + TemplateStyleOffset(frame)) &= ~WS_VISIBLE;
   } else if (message == PSCB_INITIALIZED) {
     sheet->Initialize(hwnd);
   }
