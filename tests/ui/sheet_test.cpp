@@ -192,8 +192,9 @@ TEST(SetupSheetClass, IsADynamicClassWithoutFactoryAndThePagesHaveOne) {
   EXPECT_STREQ("CSetupSheet", RUNTIME_CLASS(CSetupSheet)->m_lpszClassName);
   EXPECT_EQ(RUNTIME_CLASS(CPropertySheet), RUNTIME_CLASS(CSetupSheet)->m_pBaseClass);
   EXPECT_EQ(nullptr, RUNTIME_CLASS(CSetupSheet)->CreateObject());
+  EXPECT_EQ(RUNTIME_CLASS(CPropertyPage), RUNTIME_CLASS(CSkinPage)->m_pBaseClass);
   for (const CRuntimeClass* page : {RUNTIME_CLASS(CSetupOption), RUNTIME_CLASS(CSetupCMD)}) {
-    EXPECT_TRUE(page->IsDerivedFrom(RUNTIME_CLASS(CPropertyPage)));
+    EXPECT_EQ(RUNTIME_CLASS(CSkinPage), page->m_pBaseClass);
     CCmdTarget* made = page->CreateObject();
     ASSERT_NE(nullptr, made);
     EXPECT_EQ(page, made->GetRuntimeClass());
