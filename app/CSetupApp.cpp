@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/SetupNotices.h"
+#include "app/SheetLanguages.h"
 #include "display/VideoDevices.h"
 #include "script/CScriptHost.h"
 #include "script/OptionInfoFile.h"
@@ -13,7 +14,6 @@
 #include "ui/CSetupCMD.h"
 #include "ui/CSetupOption.h"
 #include "ui/CSetupSheet.h"
-#include "ui/PageLanguage.h"
 
 // Routing the Help command is what gives the sheet its Help button, which becomes Reset.
 BEGIN_MESSAGE_MAP(CSetupApp, CWinApp)
@@ -33,11 +33,11 @@ void CSetupApp::ShowSetupNotice(const std::wstring& text) {
     MessageBoxW(nullptr, text.c_str(), L"Setup", MB_OK | MB_ICONWARNING);
 }
 
-void CSetupApp::SaveSettings(OptionFileState& optionFile, SheetLanguage language) {
+void CSetupApp::SaveSettings(OptionFileState& optionFile, const NoticeTexts& notices) {
   const bool linesSaved = WriteOptionFileLines(optionFile);
   const RegistrySave registry = SaveRegistry();
   const bool blockSaved = SaveOptionInfo(optionFile);
-  ShowSetupNotice(SaveFailureNotice(optionFile, linesSaved && blockSaved, registry, language));
+  ShowSetupNotice(SaveFailureNotice(optionFile, linesSaved && blockSaved, registry, notices));
 }
 
 BOOL CSetupApp::InitInstance() {
@@ -59,9 +59,9 @@ BOOL CSetupApp::InitInstance() {
   LoadOptionInfo();
   // The player's Windows display language, chosen once: both pages, the buttons and Setup's
   // own boxes speak it. What comes from the client's message file stays the client's.
-  const PageLanguage& language = GetPageLanguage(GetUserDefaultUILanguage());
+  const SheetLanguage& language = GetSheetLanguage(GetUserDefaultUILanguage());
   // What the player must know before choosing anything: settings that could not be read.
-  ShowSetupNotice(StartupNotice(optionFile, language.id));
+  ShowSetupNotice(StartupNotice(optionFile, language.notices));
 
   {
     CSetupOption systemPage(language.systemTemplate);
@@ -73,7 +73,7 @@ BOOL CSetupApp::InitInstance() {
     // The result does not matter: the System page's confirmation sets g_bAccepted.
     sheet.DoModal();
     if (g_bAccepted)
-      SaveSettings(optionFile, language.id);
+      SaveSettings(optionFile, language.notices);
   }  // destroyed in reverse order: sheet, Option page, System page
   return FALSE;
 }

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "framework/CWinApp.h"
-#include "ui/PageLanguage.h"
 
+struct NoticeTexts;
 struct OptionFileState;
 
 class CSetupApp : public CWinApp {
@@ -26,7 +26,7 @@ class CSetupApp : public CWinApp {
   // One of Setup's own boxes, captioned "Setup"; nothing when there is nothing to tell.
   static void ShowSetupNotice(const std::wstring& text);
   // The three save steps, each independent; one message names whatever was not saved.
-  static void SaveSettings(OptionFileState& optionFile, SheetLanguage language);
+  static void SaveSettings(OptionFileState& optionFile, const NoticeTexts& notices);
 };
 
 extern CSetupApp theApp;

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/NoticeTexts.h"
+#include "app/SheetLanguages.h"
 #include "script/OptionInfoFile.h"
 #include "script/ScriptPlatform.h"
 #include "settings/RegistryStore.h"
@@ -64,8 +64,7 @@ std::wstring FileLines(const OptionFileState& file, const NoticeTexts& t) {
 
 }  // namespace
 
-std::wstring StartupNotice(const OptionFileState& file, SheetLanguage language) {
-  const NoticeTexts& t = GetNoticeTexts(language);
+std::wstring StartupNotice(const OptionFileState& file, const NoticeTexts& t) {
   std::wstring text;
   switch (file.status) {
     case SavedFileStatus::kUnreadable:
@@ -92,8 +91,7 @@ std::wstring StartupNotice(const OptionFileState& file, SheetLanguage language) 
 }
 
 std::wstring SaveFailureNotice(const OptionFileState& file, bool fileSaved,
-                               const RegistrySave& registry, SheetLanguage language) {
-  const NoticeTexts& t = GetNoticeTexts(language);
+                               const RegistrySave& registry, const NoticeTexts& t) {
   std::wstring failed;
   if (!registry.gameKey)
     failed += L"\r\nHKEY_LOCAL_MACHINE\\" + FromSystemCodePage(kGameKeyPath);

@@ -4,15 +4,14 @@
 
 #include <string>
 
-#include "ui/PageLanguage.h"
-
+struct NoticeTexts;
 struct OptionFileState;
 struct RegistrySave;
 
 // What the player should know of the saved option file before the sheet opens; empty when
 // there is nothing to tell.
-std::wstring StartupNotice(const OptionFileState& file, SheetLanguage language);
+std::wstring StartupNotice(const OptionFileState& file, const NoticeTexts& t);
 // The box after a save in which a step failed, naming each file and key that was not written;
 // empty when everything was saved.
 std::wstring SaveFailureNotice(const OptionFileState& file, bool fileSaved,
-                               const RegistrySave& registry, SheetLanguage language);
+                               const RegistrySave& registry, const NoticeTexts& t);

@@ -4,7 +4,13 @@
 #include "framework/CBrush.h"
 #include "framework/CButton.h"
 #include "framework/CPropertySheet.h"
-#include "ui/PageLanguage.h"
+
+// OK, Cancel and Reset in the player's language.
+struct ButtonCaptions {
+  const wchar_t* ok;
+  const wchar_t* cancel;
+  const wchar_t* reset;
+};
 
 class CSetupSheet : public CPropertySheet {
   DECLARE_DYNAMIC(CSetupSheet)

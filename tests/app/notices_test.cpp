@@ -3,20 +3,14 @@
 
 #include <string>
 
-#include "app/NoticeTexts.h"
 #include "app/SetupNotices.h"
+#include "app/SheetLanguages.h"
 #include "script/OptionInfoFile.h"
 #include "settings/RegistryStore.h"
 
 namespace {
 
-const SheetLanguage kLanguages[] = {SheetLanguage::kKorean,
-                                    SheetLanguage::kEnglish,
-                                    SheetLanguage::kSimplifiedChinese,
-                                    SheetLanguage::kTraditionalChinese,
-                                    SheetLanguage::kPortuguese,
-                                    SheetLanguage::kRussian,
-                                    SheetLanguage::kJapanese};
+const NoticeTexts& Notices(WORD language) { return GetSheetLanguage(language).notices; }
 
 bool Has(const std::wstring& text, const std::wstring& part) {
   return text.find(part) != std::wstring::npos;
@@ -24,19 +18,17 @@ bool Has(const std::wstring& text, const std::wstring& part) {
 
 // A text left out of one table would only show (or crash) when that language meets that file.
 TEST(SetupNotices, EveryLanguageHasEveryTextInItsOwnWords) {
-  static_assert(sizeof(kLanguages) / sizeof(kLanguages[0]) == kSheetLanguageCount, "all");
   const int count = sizeof(NoticeTexts) / sizeof(const wchar_t*);  // text pointers only
-  const auto* english =
-      reinterpret_cast<const wchar_t* const*>(&GetNoticeTexts(SheetLanguage::kEnglish));
-  for (SheetLanguage language : kLanguages) {
-    const auto* texts = reinterpret_cast<const wchar_t* const*>(&GetNoticeTexts(language));
+  const auto* english = reinterpret_cast<const wchar_t* const*>(&Notices(LANG_ENGLISH));
+  for (size_t l = 0; l < kSheetLanguageCount; ++l) {
+    const SheetLanguage& language = kSheetLanguages[l];
+    const auto* texts = reinterpret_cast<const wchar_t* const*>(&language.notices);
     for (int i = 0; i < count; ++i) {
-      SCOPED_TRACE(testing::Message()
-                   << "language " << static_cast<int>(language) << ", text " << i);
+      SCOPED_TRACE(testing::Message() << "language " << language.language << ", text " << i);
       ASSERT_TRUE(texts[i] && *texts[i]);
       // The texts that speak of the saved file name it, as the English one does.
       EXPECT_EQ(Has(english[i], L"{file}"), Has(texts[i], L"{file}"));
-      if (language != SheetLanguage::kEnglish) {
+      if (language.language != LANG_ENGLISH) {
         EXPECT_NE(std::wstring(english[i]), texts[i]);
       }
     }
@@ -47,13 +39,13 @@ TEST(SetupNotices, StartupNoticeGivesOneParagraphPerFindingWithThePathFilledIn) 
   OptionFileState file;
   file.status = SavedFileStatus::kPrecompiled;
   file.nulInLines = true;
-  const std::wstring notice = StartupNotice(file, SheetLanguage::kJapanese);
+  const std::wstring notice = StartupNotice(file, Notices(LANG_JAPANESE));
   EXPECT_EQ(0u, notice.find(L"savedata\\OptionInfo.lua に保存された設定はコンパイル済みの Lua "
                             L"コードです。"));
   EXPECT_TRUE(Has(notice, L"。\r\n\r\n保存すると、このファイルは"));
   EXPECT_TRUE(Has(notice, L"。\r\n\r\nsavedata\\OptionInfo.lua には、停電"));
   EXPECT_FALSE(Has(notice, L"{file}"));
-  EXPECT_EQ(L"", StartupNotice(OptionFileState(), SheetLanguage::kJapanese));
+  EXPECT_EQ(L"", StartupNotice(OptionFileState(), Notices(LANG_JAPANESE)));
 }
 
 TEST(SetupNotices, FailureReportListsEachPlaceNotWrittenUnderItsHeading) {
@@ -64,12 +56,12 @@ TEST(SetupNotices, FailureReportListsEachPlaceNotWrittenUnderItsHeading) {
       L"HKEY_LOCAL_MACHINE\\Software\\Helvane\\Tessaril\r\n"
       L"savedata\\OptionInfo.lua: não foi possível gravar o novo arquivo (o disco está "
       L"cheio?); o arquivo antigo não foi alterado.",
-      SaveFailureNotice(file, false, RegistrySave{false, true}, SheetLanguage::kPortuguese));
+      SaveFailureNotice(file, false, RegistrySave{false, true}, Notices(LANG_PORTUGUESE)));
   // A file that failed for no reason of its own is named alone.
   file.problem = SaveProblem::kNone;
   EXPECT_EQ(L"The settings could not be saved to:\r\nsavedata\\OptionInfo.lua",
-            SaveFailureNotice(file, false, RegistrySave{true, true}, SheetLanguage::kEnglish));
-  EXPECT_EQ(L"", SaveFailureNotice(file, true, RegistrySave{true, true}, SheetLanguage::kEnglish));
+            SaveFailureNotice(file, false, RegistrySave{true, true}, Notices(LANG_ENGLISH)));
+  EXPECT_EQ(L"", SaveFailureNotice(file, true, RegistrySave{true, true}, Notices(LANG_ENGLISH)));
 }
 
 // With the client's copies: the report names the file or key that failed, not the one that
@@ -80,7 +72,7 @@ TEST(SetupNotices, FailureReportNamesTheCopyOrKeyThatFailedNotTheOneWritten) {
   file.problem = SaveProblem::kNotWritten;
   file.notWritten = {file.path};
   const std::wstring text =
-      SaveFailureNotice(file, false, RegistrySave{true, false}, SheetLanguage::kEnglish);
+      SaveFailureNotice(file, false, RegistrySave{true, false}, Notices(LANG_ENGLISH));
   const auto has = [&text](const std::string& part) {
     return text.find(std::wstring(part.begin(), part.end())) != std::wstring::npos;
   };

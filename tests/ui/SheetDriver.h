@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "app/SheetLanguages.h"
 #include "settings/CRegistry.h"
 #include "ui/CSetupCMD.h"
 #include "ui/CSetupOption.h"
 #include "ui/CSetupSheet.h"
-#include "ui/PageLanguage.h"
 
 // One step of a run; false asks for the same step again on the next tick (something it
 // waits for is not there yet).
@@ -22,7 +22,7 @@ struct SetupWindow {
   CSetupOption systemPage;
   CSetupCMD optionPage;
   CSetupSheet sheet{"Tessaril Setup", nullptr, 0,
-                    GetPageLanguage(MAKELANGID(LANG_KOREAN, SUBLANG_KOREAN)).buttons};
+                    GetSheetLanguage(MAKELANGID(LANG_KOREAN, SUBLANG_KOREAN)).buttons};
 
   SetupWindow() {
     sheet.AddPage(&systemPage);

@@ -1,6 +1,8 @@
-// Setup's own texts, one table per language of the sheet. Whole messages, so that each reads
-// as its language writes it; only {file} is filled in.
-#include "app/NoticeTexts.h"
+// Each language the sheet speaks: Setup's own texts, whole messages so that each reads as its
+// language writes it (only {file} is filled in), then the table of languages.
+#include "app/SheetLanguages.h"
+
+#include "ui/resource.h"
 
 namespace {
 
@@ -302,24 +304,58 @@ const NoticeTexts kJapanese = {
     L"{file}：このファイルも変更していません。",
 };
 
+// Taiwan, Hong Kong and Macao write Traditional characters; the mainland and Singapore
+// Simplified ones.
+bool IsTraditionalChinese(LANGID language) {
+  switch (SUBLANGID(language)) {
+    case SUBLANG_CHINESE_TRADITIONAL:
+    case SUBLANG_CHINESE_HONGKONG:
+    case SUBLANG_CHINESE_MACAU:
+      return true;
+  }
+  return language == LANG_CHINESE_TRADITIONAL;  // the neutral zh-Hant
+}
+
+// The row a language reads: its primary language, and for Chinese its script.
+LANGID RowOf(LANGID language) {
+  if (PRIMARYLANGID(language) != LANG_CHINESE)
+    return PRIMARYLANGID(language);
+  return IsTraditionalChinese(language) ? LANG_CHINESE_TRADITIONAL : LANG_CHINESE_SIMPLIFIED;
+}
+
 }  // namespace
 
-const NoticeTexts& GetNoticeTexts(SheetLanguage language) {
-  switch (language) {
-    case SheetLanguage::kKorean:
-      return kKorean;
-    case SheetLanguage::kEnglish:
-      return kEnglish;
-    case SheetLanguage::kSimplifiedChinese:
-      return kSimplifiedChinese;
-    case SheetLanguage::kTraditionalChinese:
-      return kTraditionalChinese;
-    case SheetLanguage::kPortuguese:
-      return kPortuguese;
-    case SheetLanguage::kRussian:
-      return kRussian;
-    case SheetLanguage::kJapanese:
-      return kJapanese;
-  }
-  return kEnglish;
+// English first: it serves every language without a row of its own.
+const SheetLanguage kSheetLanguages[] = {
+    {LANG_ENGLISH, IDD_OPTION_PAGE_EN, IDD_SYSTEM_PAGE_EN, {L"OK", L"Cancel", L"Reset"}, kEnglish},
+    {LANG_KOREAN, IDD_OPTION_PAGE, IDD_SYSTEM_PAGE, {L"확인", L"취소", L"초기화"}, kKorean},
+    {LANG_CHINESE_SIMPLIFIED,
+     IDD_OPTION_PAGE_ZH_CN,
+     IDD_SYSTEM_PAGE_ZH_CN,
+     {L"确定", L"取消", L"重置"},
+     kSimplifiedChinese},
+    {LANG_CHINESE_TRADITIONAL,
+     IDD_OPTION_PAGE_ZH_TW,
+     IDD_SYSTEM_PAGE_ZH_TW,
+     {L"確定", L"取消", L"重設"},
+     kTraditionalChinese},
+    {LANG_PORTUGUESE,
+     IDD_OPTION_PAGE_PT,
+     IDD_SYSTEM_PAGE_PT,
+     {L"OK", L"Cancelar", L"Redefinir"},
+     kPortuguese},
+    {LANG_RUSSIAN, IDD_OPTION_PAGE_RU, IDD_SYSTEM_PAGE_RU, {L"ОК", L"Отмена", L"Сброс"}, kRussian},
+    {LANG_JAPANESE,
+     IDD_OPTION_PAGE_JA,
+     IDD_SYSTEM_PAGE_JA,
+     {L"OK", L"キャンセル", L"リセット"},
+     kJapanese},
+};
+const size_t kSheetLanguageCount = sizeof(kSheetLanguages) / sizeof(kSheetLanguages[0]);
+
+const SheetLanguage& GetSheetLanguage(LANGID uiLanguage) {
+  for (const SheetLanguage& language : kSheetLanguages)
+    if (language.language == RowOf(uiLanguage))
+      return language;
+  return kSheetLanguages[0];
 }

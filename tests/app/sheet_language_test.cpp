@@ -3,12 +3,12 @@
 
 #include <string>
 
-#include "ui/PageLanguage.h"
+#include "app/SheetLanguages.h"
 #include "ui/resource.h"
 
 namespace {
 
-TEST(PageLanguage, EachUserInterfaceLanguageGetsItsOwnPairOfPages) {
+TEST(SheetLanguage, EachUserInterfaceLanguageGetsItsOwnPairOfPages) {
   const struct {
     LANGID language;
     int option, system;
@@ -40,24 +40,24 @@ TEST(PageLanguage, EachUserInterfaceLanguageGetsItsOwnPairOfPages) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "language 0x" << std::hex << c.language);
-    const PageLanguage& language = GetPageLanguage(c.language);
+    const SheetLanguage& language = GetSheetLanguage(c.language);
     EXPECT_EQ(c.option, language.optionTemplate);
     EXPECT_EQ(c.system, language.systemTemplate);
   }
 }
 
-TEST(PageLanguage, ButtonsAreInThePagesLanguage) {
-  const PageLanguage& korean = GetPageLanguage(MAKELANGID(LANG_KOREAN, SUBLANG_KOREAN));
+TEST(SheetLanguage, ButtonsAreInThePagesLanguage) {
+  const SheetLanguage& korean = GetSheetLanguage(MAKELANGID(LANG_KOREAN, SUBLANG_KOREAN));
   EXPECT_EQ(std::wstring(L"확인"), korean.buttons.ok);
   EXPECT_EQ(std::wstring(L"취소"), korean.buttons.cancel);
   EXPECT_EQ(std::wstring(L"초기화"), korean.buttons.reset);
-  const PageLanguage& english = GetPageLanguage(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+  const SheetLanguage& english = GetSheetLanguage(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
 
   // Every other language has all three captions in its own words.
   for (LANGID language : {LANG_KOREAN, LANG_CHINESE_SIMPLIFIED, LANG_CHINESE_TRADITIONAL,
                           LANG_PORTUGUESE, LANG_RUSSIAN, LANG_JAPANESE}) {
     SCOPED_TRACE(language);
-    const PageLanguage& l = GetPageLanguage(language);
+    const SheetLanguage& l = GetSheetLanguage(language);
     for (const wchar_t* text : {l.buttons.ok, l.buttons.cancel, l.buttons.reset})
       EXPECT_TRUE(text && *text);
     EXPECT_NE(std::wstring(english.buttons.cancel), l.buttons.cancel);

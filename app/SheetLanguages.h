@@ -1,0 +1,48 @@
+// The languages the sheet speaks: for each, its pair of page templates, the button captions
+// and Setup's own texts. A language is one row of kSheetLanguages plus its two templates.
+#pragma once
+
+#include <windows.h>
+
+#include <stddef.h>
+
+#include "ui/CSetupSheet.h"
+
+// Setup's own texts for what could not be read or saved, each a whole message as the player
+// reads it; {file} stands for the saved option file's path.
+
+struct NoticeTexts {
+  // Before the sheet: why the saved file was not used, and what a save will do with it.
+  const wchar_t* unreadable;
+  const wchar_t* unreadableOnSave;
+  const wchar_t* precompiled;
+  const wchar_t* precompiledOnSave;
+  const wchar_t* unfitUnicode;
+  const wchar_t* unfitUnicodeOnSave;
+  // Before the sheet: what a save will leave out of the file.
+  const wchar_t* hiddenText;
+  const wchar_t* nulInLines;
+  // After a save in which a step failed: the heading, then one line per place not written;
+  // the saved file's line says why it was left as it was.
+  const wchar_t* saveFailed;
+  const wchar_t* stillUnreadable;
+  const wchar_t* stillUnfitUnicode;
+  const wchar_t* wouldNotLoad;
+  const wchar_t* notWritten;
+  // Beside the client's copy that could not be saved: the game folder's file, not written either.
+  const wchar_t* leftAsWell;
+};
+
+struct SheetLanguage {
+  LANGID language;     // a primary language; for Chinese, LANG_CHINESE_SIMPLIFIED or _TRADITIONAL
+  int optionTemplate;  // dialog template of the Option page
+  int systemTemplate;  // dialog template of the System page
+  ButtonCaptions buttons;
+  const NoticeTexts& notices;
+};
+extern const SheetLanguage kSheetLanguages[];
+extern const size_t kSheetLanguageCount;
+
+// The language for a Windows user interface language as GetUserDefaultUILanguage returns it;
+// a language without translated pages gets the English ones.
+const SheetLanguage& GetSheetLanguage(LANGID uiLanguage);
