@@ -34,7 +34,9 @@ bool FromEditorEncoding(std::string& bytes) {
 
 }  // namespace
 
-std::string SavedOptionFilePath() { return "savedata\\OptionInfo.lua"; }
+const char kSavedDataFolder[] = "savedata";
+
+std::string SavedOptionFilePath() { return std::string(kSavedDataFolder) + "\\OptionInfo.lua"; }
 
 SavedFileText ReadSavedOptionFile() {
   SavedFileText saved;

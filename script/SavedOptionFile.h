@@ -3,9 +3,13 @@
 
 #include <string>
 
-// The saved option file, relative to the game folder: the one path that reading it, the
-// lookups in it and writing it all use. When the game client's writes to it were virtualized,
-// the client reads its own copy instead (VirtualizedCopyPath), and so does the program.
+// The folder of the saved option file, relative to the game folder: "savedata". A confirmed OK
+// creates it when it is missing.
+extern const char kSavedDataFolder[];
+// The saved option file in that folder: the one path that reading it, the lookups in it
+// (name-table entry kNameSavedOptionFile) and writing it all use. When the game client's
+// writes to it were virtualized, the client reads its own copy instead (VirtualizedCopyPath),
+// and so does the program.
 std::string SavedOptionFilePath();
 
 enum class SavedFileStatus {
