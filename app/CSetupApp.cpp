@@ -9,6 +9,7 @@
 #include "script/CScriptHost.h"
 #include "script/OptionInfoFile.h"
 #include "settings/CRegistry.h"
+#include "settings/ClientDefaults.h"
 #include "settings/NameTable.h"
 #include "settings/RegistryStore.h"
 #include "ui/CSetupCMD.h"
@@ -46,6 +47,7 @@ BOOL CSetupApp::InitInstance() {
     return FALSE;
   }
   InitNameTable();
+  SetClientDefaults(&g_scriptHost);
   // Nothing may be loaded or written while the game client runs.
   if (ClientWindowExists()) {
     ShowClientRunningNotice();

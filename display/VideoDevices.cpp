@@ -1,6 +1,8 @@
 // Enumeration of DirectDraw drivers, their display modes and their Direct3D devices.
 #include "display/VideoDevices.h"
 
+#include "display/ModeRules.h"
+
 #include <stdlib.h>
 #include <string.h>
 
@@ -70,17 +72,6 @@ void KeepRenderableModes(VideoDeviceEntry& device, const VideoDeviceEntry& drive
     device.modes[device.modeCount++] = mode;
     if (mode.ddsCaps.dwCaps2 & kStereoSurfaceLeft)
       device.anyStereoMode = TRUE;
-  }
-}
-
-// The last 640 x 480 x 16 mode becomes the device's default mode.
-void TakeDefaultMode(VideoDeviceEntry& device) {
-  for (DWORD i = 0; i < device.modeCount; ++i) {
-    const DDSURFACEDESC2& mode = device.modes[i];
-    if (mode.dwWidth == 640 && mode.dwHeight == 480 && mode.ddpfPixelFormat.dwRGBBitCount == 16) {
-      device.defaultMode = mode;
-      device.defaultModeIndex = i;
-    }
   }
 }
 
@@ -239,8 +230,4 @@ const VideoDeviceEntry* FindHardwareDevice(int position) {
     ++counted;
   }
   return nullptr;
-}
-
-DWORD ModeDepthForVersion(DWORD osMajor, DWORD osMinor) {
-  return osMajor == 6 && osMinor == 2 ? 32 : 16;
 }

@@ -48,13 +48,9 @@ DWORD GetVideoDeviceCount();
 void ReleaseVideoDevices();
 int AcceptAllDevices(DDCAPS* driverCaps, D3DDEVICEDESC7* deviceDesc);
 
-// The rules that the defaults and the System page share about the list.
 // The hardware device at a position among the hardware devices alone (0 is the first), or
 // null: software devices are never offered, so the System page's positions skip them.
 const VideoDeviceEntry* FindHardwareDevice(int position);
-// The one colour depth of the modes offered and chosen by default: 32 bits on 6.2, which is
-// what Windows 8 and later report to a program that lists no supported versions; else 16.
-DWORD ModeDepthForVersion(DWORD osMajor, DWORD osMinor);
 
 // The callbacks that DirectDraw and Direct3D call during EnumerateVideoDevices.
 BOOL WINAPI OnDirectDrawDriver(GUID* guid, LPSTR description, LPSTR name, LPVOID context,

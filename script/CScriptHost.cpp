@@ -138,11 +138,6 @@ int ProtectedCollect(lua_State* L) {
   return 0;
 }
 
-bool IsName(const char* file, int index) {
-  const char* name = GetName(index);
-  return name && strcmp(file, name) == 0;
-}
-
 int TruncateToInt(double value, int fallback) {
   if (value != value)
     return fallback;
@@ -246,19 +241,19 @@ void CScriptHost::BudgetHook(lua_State* L, lua_Debug*) {
 }
 
 int CScriptHost::GetSavedOption(const char* key, int defaultValue) {
-  return GetNumber(GetName(kNameSavedOptionFile), GetName(kNameOptionInfoList), key, defaultValue);
+  return GetNumber(kNameSavedOptionFile, GetName(kNameOptionInfoList), key, defaultValue);
 }
 
 int CScriptHost::GetSavedCommand(const char* key, int defaultValue) {
-  return GetNumber(GetName(kNameSavedOptionFile), GetName(kNameCmdOnOffList), key, defaultValue);
+  return GetNumber(kNameSavedOptionFile, GetName(kNameCmdOnOffList), key, defaultValue);
 }
 
 int CScriptHost::GetDefaultOption(const char* key) {
-  return GetNumber(GetName(kNameDefaultOptionFile), GetName(kNameOptionInfoList), key, 0);
+  return GetNumber(kNameDefaultOptionFile, GetName(kNameOptionInfoList), key, 0);
 }
 
 int CScriptHost::GetDefaultCommand(const char* key) {
-  return GetNumber(GetName(kNameDefaultOptionFile), GetName(kNameCmdOnOffList), key, 0);
+  return GetNumber(kNameDefaultOptionFile, GetName(kNameCmdOnOffList), key, 0);
 }
 
 const char* CScriptHost::GetMessage(const char* key) {
@@ -281,7 +276,7 @@ bool CScriptHost::Compiles(const std::string& text) {
   return compiles;
 }
 
-int CScriptHost::GetNumber(const char* file, const char* table, const char* key, int defaultValue) {
+int CScriptHost::GetNumber(int file, const char* table, const char* key, int defaultValue) {
   if (!m_L)
     return defaultValue;
   const int top = lua_gettop(m_L);
@@ -304,7 +299,7 @@ const char* CScriptHost::GetText(const char* table, const char* key) {
   const int top = lua_gettop(m_L);
   const char* result = "";
   try {
-    if (Lookup(GetName(kNameMsgStringFile), table, key, LUA_TSTRING)) {
+    if (Lookup(kNameMsgStringFile, table, key, LUA_TSTRING)) {
       // The copy stops at an embedded NUL, as every caller reads a C string.
       m_message.assign(lua_tolstring(m_L, -1, nullptr));
       result = m_message.c_str();
@@ -317,24 +312,24 @@ const char* CScriptHost::GetText(const char* table, const char* key) {
   return result;
 }
 
-bool CScriptHost::Lookup(const char* file, const char* table, const char* key, int type) {
-  if (!m_L || !file || !table || !key)
+bool CScriptHost::Lookup(int file, const char* table, const char* key, int type) {
+  if (!m_L || !table || !key)
     return false;
   CollectGarbage();
   return PrepareFile(file) && FindValue(table, key, type);
 }
 
-bool CScriptHost::PrepareFile(const char* file) {
-  if (IsName(file, kNameSavedOptionFile)) {
+bool CScriptHost::PrepareFile(int file) {
+  if (file == kNameSavedOptionFile) {
     if (!LoadSavedFile())
       return LoadChunk(GetName(kNameDefaultOptionFile));
     // Fresh tables let a file of single assignments run, and drop entries of earlier runs.
     if (MakeFreshTables(GetName(kNameCmdOnOffList), GetName(kNameOptionInfoList)))
       return true;
-  } else if (IsName(file, kNameDefaultOptionFile)) {
-    return LoadChunk(file);
-  } else if (IsName(file, kNameMsgStringFile)) {
-    if (!LoadChunk(file))
+  } else if (file == kNameDefaultOptionFile) {
+    return LoadChunk(GetName(file));
+  } else if (file == kNameMsgStringFile) {
+    if (!LoadChunk(GetName(file)))
       return false;
     if (MakeFreshTables(GetName(kNameSetupMsg), nullptr))
       return true;
@@ -346,6 +341,8 @@ bool CScriptHost::PrepareFile(const char* file) {
 }
 
 bool CScriptHost::LoadChunk(const char* baseName) {
+  if (!baseName)
+    return false;
   const std::string base(baseName);
   return LoadDataFile(base + ".lub") || LoadDataFile(base + ".lua");
 }

@@ -11,10 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "settings/ClientDefaults.h"
+
 struct lua_State;
 struct lua_Debug;
 
-class CScriptHost {
+class CScriptHost : public ClientDefaults {
  public:
   // Bounds of one run of a data file, its compiling included. Real files stay far below all
   // four; the time bound leaves a 10 MB file room to compile on a slow, busy machine.
@@ -31,8 +33,8 @@ class CScriptHost {
   int GetSavedOption(const char* key, int defaultValue);
   int GetSavedCommand(const char* key, int defaultValue);
   // Client's default option file; 0 when absent.
-  int GetDefaultOption(const char* key);
-  int GetDefaultCommand(const char* key);
+  int GetDefaultOption(const char* key) override;
+  int GetDefaultCommand(const char* key) override;
   // Text from SetupMSG; empty when absent. Valid until the next successful GetMessage.
   const char* GetMessage(const char* key);
 
@@ -70,12 +72,13 @@ class CScriptHost {
   CScriptHost& operator=(const CScriptHost&) = delete;
 
   // A number truncated toward zero; values beyond the int range saturate, NaN gives the default.
-  int GetNumber(const char* file, const char* table, const char* key, int defaultValue);
+  // file: the name-table entry of the data file (the saved, default or message file).
+  int GetNumber(int file, const char* table, const char* key, int defaultValue);
   const char* GetText(const char* table, const char* key);
   // On success the value is on top of the stack.
-  bool Lookup(const char* file, const char* table, const char* key, int type);
+  bool Lookup(int file, const char* table, const char* key, int type);
   // On success the file's chunk is on top of the stack, not yet run.
-  bool PrepareFile(const char* file);
+  bool PrepareFile(int file);
   // The client's ".lub", else its ".lua"; either may be source or precompiled.
   bool LoadChunk(const char* baseName);
   // Runs the chunk on top of the stack, then pushes table[key] if it has the type asked for.

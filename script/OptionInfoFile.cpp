@@ -8,56 +8,25 @@
 
 namespace {
 
-template <int CRegistry::*kSetting>
-int& Field(CRegistry& record) {
-  return record.*kSetting;
-}
-
-template <int kSwitch>
-int& Switch(CRegistry& record) {
-  return record.m_aCmdOnOff[kSwitch];
-}
+// The settings of the keys before the chat-command switches, in key order.
+int CRegistry::*const kKeyedSettings[] = {
+    &CRegistry::m_nBgmVolume,   &CRegistry::m_nEffectVolume, &CRegistry::m_nMouseExclusive,
+    &CRegistry::m_nFullScreen,  &CRegistry::m_nWidth,        &CRegistry::m_nHeight,
+    &CRegistry::m_nBitPerPixel, &CRegistry::m_nDeviceIndex,  &CRegistry::m_nModeIndex,
+    &CRegistry::m_nSpriteMode,  &CRegistry::m_nTextureMode,  &CRegistry::m_bBgmOn,
+    &CRegistry::m_bSoundOn};
+static_assert(std::size(kKeyedSettings) == kNameFirstSwitch, "one setting per key");
 
 }  // namespace
 
-const OptionBinding kOptionBindings[kNameOptionKeyCount] = {
-    {0, kNameOptionInfoList, Field<&CRegistry::m_nBgmVolume>},
-    {1, kNameOptionInfoList, Field<&CRegistry::m_nEffectVolume>},
-    {2, kNameOptionInfoList, Field<&CRegistry::m_nMouseExclusive>},
-    {3, kNameOptionInfoList, Field<&CRegistry::m_nFullScreen>},
-    {4, kNameOptionInfoList, Field<&CRegistry::m_nWidth>},
-    {5, kNameOptionInfoList, Field<&CRegistry::m_nHeight>},
-    {6, kNameOptionInfoList, Field<&CRegistry::m_nBitPerPixel>},
-    {7, kNameOptionInfoList, Field<&CRegistry::m_nDeviceIndex>},
-    {8, kNameOptionInfoList, Field<&CRegistry::m_nModeIndex>},
-    {9, kNameOptionInfoList, Field<&CRegistry::m_nSpriteMode>},
-    {10, kNameOptionInfoList, Field<&CRegistry::m_nTextureMode>},
-    {11, kNameCmdOnOffList, Field<&CRegistry::m_bBgmOn>},
-    {12, kNameCmdOnOffList, Field<&CRegistry::m_bSoundOn>},
-    {13, kNameCmdOnOffList, Switch<0>},
-    {14, kNameCmdOnOffList, Switch<1>},
-    {15, kNameCmdOnOffList, Switch<2>},
-    {16, kNameCmdOnOffList, Switch<3>},
-    {17, kNameCmdOnOffList, Switch<4>},
-    {18, kNameCmdOnOffList, Switch<5>},
-    {19, kNameCmdOnOffList, Switch<6>},
-    {20, kNameCmdOnOffList, Switch<7>},
-    {21, kNameCmdOnOffList, Switch<8>},
-    {22, kNameCmdOnOffList, Switch<9>},
-    {23, kNameCmdOnOffList, Switch<10>},
-    {24, kNameCmdOnOffList, Switch<11>},
-    {25, kNameCmdOnOffList, Switch<12>},
-    {26, kNameCmdOnOffList, Switch<13>},
-    {27, kNameCmdOnOffList, Switch<14>},
-    {28, kNameCmdOnOffList, Switch<15>},
-    {29, kNameCmdOnOffList, Switch<16>},
-    {30, kNameCmdOnOffList, Switch<17>},
-    {31, kNameCmdOnOffList, Switch<18>},
-    {32, kNameCmdOnOffList, Switch<19>},
-    {33, kNameCmdOnOffList, Switch<20>},
-};
+int& OptionSetting(CRegistry& record, int entry) {
+  return entry < kNameFirstSwitch ? record.*kKeyedSettings[entry]
+                                  : record.m_aCmdOnOff[entry - kNameFirstSwitch];
+}
 
-int& OptionSetting(CRegistry& record, int entry) { return kOptionBindings[entry].setting(record); }
+int OptionTable(int entry) {
+  return entry < kNameFirstCommandKey ? kNameOptionInfoList : kNameCmdOnOffList;
+}
 
 void TakeForeignLines(const SavedFileText& saved, OptionFileState& file, CRegistry& record) {
   file.status = saved.status;
@@ -87,10 +56,11 @@ void LoadOptionInfo() {
   if (!record)
     return;
   // Each setting's current value (its default) answers for a key the file lacks.
-  for (const OptionBinding& binding : kOptionBindings) {
-    int& setting = binding.setting(*record);
-    const char* key = GetName(binding.key);
-    setting = binding.table == kNameOptionInfoList ? g_scriptHost.GetSavedOption(key, setting)
-                                                   : g_scriptHost.GetSavedCommand(key, setting);
+  for (int entry = 0; entry < kNameOptionKeyCount; ++entry) {
+    int& setting = OptionSetting(*record, entry);
+    const char* key = GetName(entry);
+    setting = OptionTable(entry) == kNameOptionInfoList
+                  ? g_scriptHost.GetSavedOption(key, setting)
+                  : g_scriptHost.GetSavedCommand(key, setting);
   }
 }

@@ -9,15 +9,12 @@
 
 class CRegistry;
 
-// One key the program owns in the saved file: its name-table entry, its table (name-table
-// entry) and the setting of the record it carries. Reading and writing both go by this table.
-struct OptionBinding {
-  int key;
-  int table;
-  int& (*setting)(CRegistry& record);
-};
-// The 34 keys in the order the program's block lists them.
-extern const OptionBinding kOptionBindings[kNameOptionKeyCount];
+// The keys the program owns in the saved file are name-table entries 0 to
+// kNameOptionKeyCount - 1, in the order its block lists them; reading and writing both go by
+// these two. The setting that key `entry` carries:
+int& OptionSetting(CRegistry& record, int entry);
+// The Lua table (name-table entry) that holds key `entry`.
+int OptionTable(int entry);
 
 // Why a save left the saved option file as it was.
 enum class SaveProblem {
@@ -57,9 +54,6 @@ bool SaveOptionInfo(OptionFileState& file);
 
 // Takes what a read of the file found into `file`, and its foreign lines into the record.
 void TakeForeignLines(const SavedFileText& saved, OptionFileState& file, CRegistry& record);
-
-// The setting that option key `entry` (name-table entry 0 to 33) carries.
-int& OptionSetting(CRegistry& record, int entry);
 
 // Appends "<table>[\"<key>\"] = <value>\r\n".
 void WriteOptionLine(std::string& file, const char* table, const char* key, int value);

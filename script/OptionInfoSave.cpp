@@ -81,13 +81,12 @@ bool SaveOptionInfo(OptionFileState& file) {
   if (!record || !file.drafted)
     return false;
   file.drafted = false;
-  for (int i = 0; i < kNameOptionKeyCount; ++i) {
-    const OptionBinding& binding = kOptionBindings[i];
-    if (i > 0 && binding.table != kOptionBindings[i - 1].table)
+  for (int entry = 0; entry < kNameOptionKeyCount; ++entry) {
+    if (entry > 0 && OptionTable(entry) != OptionTable(entry - 1))
       file.draft += "\r\n";  // the empty line between the two tables
-    const char* key = GetName(binding.key);
-    const int value = binding.setting(*record);
-    if (binding.table == kNameOptionInfoList)
+    const char* key = GetName(entry);
+    const int value = OptionSetting(*record, entry);
+    if (OptionTable(entry) == kNameOptionInfoList)
       CScriptHost::WriteOptionInfoLine(file.draft, key, value);
     else
       CScriptHost::WriteCmdOnOffLine(file.draft, key, value);

@@ -4,7 +4,6 @@
 #include <new>
 
 CRegistry* CRegistry::s_pInstance = nullptr;
-bool g_bAccepted = false;
 
 CRegistry::CRegistry()
     : m_bCreated(false),

@@ -6,10 +6,9 @@
 #include <string>
 #include <vector>
 
-struct VideoDeviceEntry;
+#include "settings/NameTable.h"
 
-// Number of chat-command switches of the Option page (name-table entries 13 to 33).
-const int kCmdSwitchCount = 21;
+struct VideoDeviceEntry;
 
 class CRegistry {
  public:
@@ -62,6 +61,3 @@ class CRegistry {
 
   static CRegistry* s_pInstance;
 };
-
-// Set by the System page's save confirmation; read once after the sheet has closed.
-extern bool g_bAccepted;

@@ -1,31 +1,28 @@
 // The default settings: constants, the client's default options, the first hardware device.
 #include <string.h>
 
+#include "display/ModeRules.h"
 #include "display/VideoDevices.h"
-#include "script/CScriptHost.h"
 #include "settings/CRegistry.h"
+#include "settings/ClientDefaults.h"
 #include "settings/NameTable.h"
 
 namespace {
 
 const char kNoProvider[] = "No Provider";
+ClientDefaults* g_clientDefaults = nullptr;
 
-// Counts the modes the System page would list before 640 x 480; -1 when there is none.
-int DefaultModePosition(const VideoDeviceEntry& device, DWORD depth) {
-  int position = -1;
-  int counted = 0;
-  for (DWORD i = 0; i < device.modeCount; ++i) {
-    const DDSURFACEDESC2& mode = device.modes[i];
-    if (mode.dwHeight < 480 || mode.ddpfPixelFormat.dwRGBBitCount != depth)
-      continue;
-    if (mode.dwWidth == 640 && mode.dwHeight == 480)
-      position = counted;
-    ++counted;
-  }
-  return position;
+int DefaultOption(int entry) {
+  return g_clientDefaults ? g_clientDefaults->GetDefaultOption(GetName(entry)) : 0;
+}
+
+int DefaultCommand(int entry) {
+  return g_clientDefaults ? g_clientDefaults->GetDefaultCommand(GetName(entry)) : 0;
 }
 
 }  // namespace
+
+void SetClientDefaults(ClientDefaults* source) { g_clientDefaults = source; }
 
 void CRegistry::ResetToDefaults() {
   m_dwOSMajor = m_osVersion.dwMajorVersion;
@@ -43,13 +40,12 @@ void CRegistry::ResetToDefaults() {
   m_nDigitalBitsType = 0;
   m_pszProviderName = kNoProvider;
 
-  m_nBgmVolume = g_scriptHost.GetDefaultOption(GetName(0));
-  m_nEffectVolume = g_scriptHost.GetDefaultOption(GetName(1));
-  m_bBgmOn = g_scriptHost.GetDefaultCommand(GetName(11));
-  m_bSoundOn = g_scriptHost.GetDefaultCommand(GetName(12));
-  m_nMouseExclusive = g_scriptHost.GetDefaultOption(GetName(2));
-  for (int i = 0; i < kCmdSwitchCount; ++i)
-    m_aCmdOnOff[i] = g_scriptHost.GetDefaultCommand(GetName(kNameFirstSwitch + i));
+  m_nBgmVolume = DefaultOption(0);
+  m_nEffectVolume = DefaultOption(1);
+  m_bBgmOn = DefaultCommand(11);
+  m_bSoundOn = DefaultCommand(12);
+  m_nMouseExclusive = DefaultOption(2);
+  for (int i = 0; i < kCmdSwitchCount; ++i) m_aCmdOnOff[i] = DefaultCommand(kNameFirstSwitch + i);
 
   // The first hardware device, whatever follows it: it is the first entry of the System
   // page's device box, so device index 0 names the device whose identity is stored here.

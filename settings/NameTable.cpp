@@ -1,34 +1,22 @@
-// The 73 entries of the name table.
+// The name table, filled from its groups in order.
 #include "settings/NameTable.h"
 
 namespace {
 
 const char* g_names[kNameCount];
 
-const char* const kNames[kNameCount] = {
-    "Bgm_Volume", "Effect_Volume", "MouseExclusive", "ISFULLSCREENMODE", "WIDTH", "HEIGHT",
-    "BITPERPIXEL", "DEVICECNT", "MODECNT", "SPRITEMODE", "TEXTUREMODE",
-    // command keys
-    "/bgm", "/sound", "/notrade", "/noshift", "/noctrl", "/skillfail", "/notalkmsg", "/notalkmsg2",
-    "/showname", "/fog", "/aura", "/window", "/miss", "/effect", "/shopping", "/stateinfo",
-    "/loginout", "/snap", "/itemsnap", "/camera", "/hoai", "/merai", "/lightmap",
-    // Lua tables and data files
-    "SetupMSG", "CmdOnOffList", "OptionInfoList", "System\\LuaFiles514\\MsgString",
-    "System\\LuaFiles514\\OptionInfo", "SaveData\\OptionInfo",
-    // System page tooltips
-    "Device", "Mode", "FullScreen", "MouseExclusive", "Sprite", "Texture", "Bgm_Volume",
-    "Effect_Volume", "bgm", "sound", "NoSound",
-    // Option page tooltips: the switches' commands without the slash
-    "notrade", "noshift", "noctrl", "skillfail", "notalkmsg", "notalkmsg2", "showname", "fog",
-    "aura", "window", "miss", "effect", "shopping", "stateinfo", "loginout", "snap", "itemsnap",
-    "camera", "hoai", "merai", "lightmap",
-    // the client-running notice
-    "alreadyclient"};
-
 }  // namespace
 
 void InitNameTable() {
-  for (int i = 0; i < kNameCount; ++i) g_names[i] = kNames[i];
+  int at = 0;
+  const auto add = [&at](const char* name) { g_names[at++] = name; };
+  for (const char* name : kOptionKeyNames) add(name);
+  for (const char* name : kSoundCommandNames) add(name);
+  for (const char* name : kSwitchNames) add(name);
+  for (const char* name : kTableAndFileNames) add(name);
+  for (const char* name : kSystemTipNames) add(name);
+  for (const char* name : kSwitchNames) add(name + 1);
+  add("alreadyclient");
 }
 
 const char* GetName(int index) { return g_names[index]; }

@@ -6,10 +6,13 @@
 
 #include "display/VideoDevices.h"
 #include "script/CScriptHost.h"
+#include "script/SavedOptionFile.h"
 #include "settings/CRegistry.h"
 #include "settings/NameTable.h"
-#include "ui/OfferedModes.h"
 #include "ui/resource.h"
+
+ListedMode g_listedModes[kListedModeCapacity];  // each 640 x 480 x 16 until listed
+bool g_bAccepted = false;
 
 namespace {
 CRegistry& Settings() { return *CRegistry::GetInstance(); }
@@ -114,8 +117,8 @@ int CSetupOption::FillModeList(const VideoDeviceEntry* device) {
   m_dwOSMinor = m_osVersion.dwMinorVersion;
   if (!device)
     return 0;
-  const int listed =
-      ListOfferedModes(*device, m_dwOSMajor, m_dwOSMinor, g_listedModes, kListedModeCapacity);
+  const int listed = ListOfferedModes(*device, ModeDepthForVersion(m_dwOSMajor, m_dwOSMinor),
+                                      g_listedModes, kListedModeCapacity);
   for (int i = 0; i < listed; ++i) {
     char text[64];
     snprintf(text, sizeof(text), "%d x %d x %d", g_listedModes[i].width, g_listedModes[i].height,
@@ -125,16 +128,16 @@ int CSetupOption::FillModeList(const VideoDeviceEntry* device) {
   return listed;
 }
 
-// No resolution chosen yet: offer 1024 x 768 when listed (the depth stays as it is).
+// No resolution chosen yet: take the first-run mode when listed (the depth stays as it is).
 void CSetupOption::ChooseFirstRunMode(int listed) {
   CRegistry& r = Settings();
   if (r.m_nWidth != 0 || r.m_nHeight != 0)
     return;
-  const int choice = FindFirstRunMode(g_listedModes, listed);
+  const int choice = FirstRunModePosition(g_listedModes, listed);
   if (choice >= 0) {
     r.m_nModeIndex = choice;
-    r.m_nWidth = 1024;
-    r.m_nHeight = 768;
+    r.m_nWidth = g_listedModes[choice].width;
+    r.m_nHeight = g_listedModes[choice].height;
   }
 }
 
@@ -155,9 +158,9 @@ void CSetupOption::OnOK() {
     return;
   // The option file is written into this folder after the sheet has closed.
   WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA("savedata", &found);
+  HANDLE search = FindFirstFileA(kSavedDataFolder, &found);
   if (search == INVALID_HANDLE_VALUE)
-    CreateDirectoryA("savedata", nullptr);
+    CreateDirectoryA(kSavedDataFolder, nullptr);
   else
     FindClose(search);
 }

@@ -8,17 +8,12 @@
 #include "ui/CSkinPage.h"
 #include "ui/resource.h"
 
-struct VideoDeviceEntry;
+#include "display/ModeRules.h"
 
-// One item of the resolution list.
-struct ListedMode {
-  int width = 640;
-  int height = 480;
-  int bitsPerPixel = 16;
-};
-const int kListedModeCapacity = 40;
 // Entry i describes item i of the resolution list, as far as the list reaches.
 extern ListedMode g_listedModes[kListedModeCapacity];
+// Set by the save confirmation; start-up reads it once, after the sheet has closed.
+extern bool g_bAccepted;
 
 class CSetupOption : public CSkinPage {
   DECLARE_DYNCREATE(CSetupOption)

@@ -11,6 +11,7 @@
 #include "Mutator.h"
 #include "RegistrySnapshot.h"
 #include "Tally.h"
+#include "script/CScriptHost.h"
 #include "settings/CRegistry.h"
 #include "settings/NameTable.h"
 #include "settings/RegistryStore.h"
@@ -70,6 +71,7 @@ TEST(RegistryFaults, WrongTypesAndSizesLoadSafelyAndSaveRepairsThem) {
   GameFolder folder("registry");
   RegistrySnapshot snapshot;
   InitNameTable();
+  SetClientDefaults(&g_scriptHost);
   ASSERT_TRUE(CRegistry::CreateInstance());
   CRegistry* r = CRegistry::GetInstance();
   r->ResetToDefaults();

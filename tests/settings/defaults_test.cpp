@@ -9,6 +9,7 @@
 
 #include "display/CFakeDirectDraw.h"
 #include "display/VideoDevices.h"
+#include "script/CScriptHost.h"
 #include "settings/CRegistry.h"
 #include "settings/NameTable.h"
 
@@ -27,6 +28,7 @@ class Defaults : public ::testing::Test {
     ASSERT_TRUE(SetCurrentDirectoryA(m_folder.c_str()));
     ASSERT_TRUE(CRegistry::CreateInstance());
     InitNameTable();
+    SetClientDefaults(&g_scriptHost);
     r = CRegistry::GetInstance();
   }
   void TearDown() override {

@@ -40,7 +40,6 @@ TEST(SettingsRecord, StartsWithTheWindowsVersionAndDefinedValues) {
   EXPECT_TRUE(IsEqualGUID(zero, r->m_guidDevice));
   EXPECT_TRUE(IsEqualGUID(zero, r->m_guidDriver));
   EXPECT_TRUE(r->m_otherLines.empty());
-  EXPECT_FALSE(g_bAccepted);
   CRegistry::DestroyInstance();
 }
 

@@ -8,6 +8,7 @@
 
 #include "display/CFakeDirectDraw.h"
 #include "display/VideoDevices.h"
+#include "script/CScriptHost.h"
 #include "settings/CRegistry.h"
 #include "settings/CRegistryKey.h"
 #include "settings/NameTable.h"
@@ -153,6 +154,7 @@ class Registry : public ::testing::Test {
     ASSERT_EQ(0, EnumerateVideoDevices(AcceptAllDevices));
     ASSERT_TRUE(CRegistry::CreateInstance());
     InitNameTable();
+    SetClientDefaults(&g_scriptHost);
     r = CRegistry::GetInstance();
   }
   void TearDown() override {

@@ -7,6 +7,7 @@
 #include <stdlib.h>
 
 #include "display/VideoDevices.h"
+#include "script/CScriptHost.h"
 #include "settings/CRegistry.h"
 #include "settings/NameTable.h"
 
@@ -109,6 +110,7 @@ void SheetTest::SetUp() {
   ASSERT_EQ(0, _chdir(m_dir.c_str()));
   ASSERT_TRUE(CRegistry::CreateInstance());
   InitNameTable();
+  SetClientDefaults(&g_scriptHost);
   EnumerateVideoDevices(AcceptAllDevices);
   Record().ResetToDefaults();
   g_bAccepted = false;

@@ -5,6 +5,7 @@
 
 #include "display/CFakeDirectDraw.h"
 #include "display/VideoDevices.h"
+#include "script/CScriptHost.h"
 #include "settings/CRegistry.h"
 #include "settings/NameTable.h"
 
@@ -18,6 +19,7 @@ TEST(DefaultsOnWindows8, TheRealVersionSelects32BitModes) {
   ASSERT_EQ(0, EnumerateVideoDevices(AcceptAllDevices));
   ASSERT_TRUE(CRegistry::CreateInstance());
   InitNameTable();
+  SetClientDefaults(&g_scriptHost);
   CRegistry* r = CRegistry::GetInstance();
   r->ResetToDefaults();
   EXPECT_EQ(6u, r->m_dwOSMajor);

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "ui/OfferedModes.h"
+#include "display/ModeRules.h"
 
 namespace {
 
@@ -25,25 +25,29 @@ VideoDeviceEntry Device(std::vector<DDSURFACEDESC2>& modes) {
 }
 
 TEST(OfferedModes, HeightsFrom480To1440AndWidthsUpTo2048) {
-  EXPECT_TRUE(IsOfferedMode(640, 480, 16, 6, 1));
-  EXPECT_TRUE(IsOfferedMode(2048, 1440, 16, 6, 1));
-  EXPECT_TRUE(IsOfferedMode(320, 480, 16, 6, 1));  // no lower bound on the width
-  EXPECT_FALSE(IsOfferedMode(800, 400, 16, 6, 1));
-  EXPECT_FALSE(IsOfferedMode(640, 479, 16, 6, 1));
-  EXPECT_FALSE(IsOfferedMode(1280, 1600, 16, 6, 1));
-  EXPECT_FALSE(IsOfferedMode(2560, 1440, 16, 6, 1));
-  EXPECT_FALSE(IsOfferedMode(2049, 1200, 16, 6, 1));
+  EXPECT_TRUE(IsOfferedMode(Mode(640, 480, 16), 16));
+  EXPECT_TRUE(IsOfferedMode(Mode(2048, 1440, 16), 16));
+  EXPECT_TRUE(IsOfferedMode(Mode(320, 480, 16), 16));  // no lower bound on the width
+  EXPECT_FALSE(IsOfferedMode(Mode(800, 400, 16), 16));
+  EXPECT_FALSE(IsOfferedMode(Mode(640, 479, 16), 16));
+  EXPECT_FALSE(IsOfferedMode(Mode(1280, 1600, 16), 16));
+  EXPECT_FALSE(IsOfferedMode(Mode(2560, 1440, 16), 16));
+  EXPECT_FALSE(IsOfferedMode(Mode(2049, 1200, 16), 16));
+  // The defaults' count has no upper bound.
+  EXPECT_TRUE(CountsTowardDefaultPosition(Mode(1280, 1600, 16), 16));
+  EXPECT_TRUE(CountsTowardDefaultPosition(Mode(2560, 1440, 16), 16));
+  EXPECT_FALSE(CountsTowardDefaultPosition(Mode(800, 400, 16), 16));
 }
 
 TEST(OfferedModes, OnlyThirtyTwoBitsOnSixTwoAndOnlySixteenElsewhere) {
-  EXPECT_TRUE(IsOfferedMode(1024, 768, 32, 6, 2));
-  EXPECT_FALSE(IsOfferedMode(1024, 768, 16, 6, 2));
+  EXPECT_EQ(32u, ModeDepthForVersion(6, 2));
   const DWORD others[][2] = {{6, 1}, {10, 0}, {6, 3}, {5, 1}, {0, 0}};
-  for (const auto& v : others) {
-    EXPECT_TRUE(IsOfferedMode(1024, 768, 16, v[0], v[1])) << v[0] << "." << v[1];
-    EXPECT_FALSE(IsOfferedMode(1024, 768, 32, v[0], v[1])) << v[0] << "." << v[1];
-    EXPECT_FALSE(IsOfferedMode(1024, 768, 8, v[0], v[1]));
-  }
+  for (const auto& v : others)
+    EXPECT_EQ(16u, ModeDepthForVersion(v[0], v[1])) << v[0] << "." << v[1];
+  EXPECT_TRUE(IsOfferedMode(Mode(1024, 768, 32), 32));
+  EXPECT_FALSE(IsOfferedMode(Mode(1024, 768, 16), 32));
+  EXPECT_FALSE(IsOfferedMode(Mode(1024, 768, 32), 16));
+  EXPECT_FALSE(CountsTowardDefaultPosition(Mode(1024, 768, 32), 16));
 }
 
 TEST(OfferedModes, ListsInTheDeviceOrderAndSkipsTheRest) {
@@ -52,16 +56,16 @@ TEST(OfferedModes, ListsInTheDeviceOrderAndSkipsTheRest) {
       Mode(800, 600, 32), Mode(1024, 768, 16), Mode(1280, 1600, 16), Mode(2560, 1440, 16)};
   VideoDeviceEntry device = Device(modes);
   ListedMode table[kListedModeCapacity];
-  ASSERT_EQ(3, ListOfferedModes(device, 6, 1, table, kListedModeCapacity));
+  ASSERT_EQ(3, ListOfferedModes(device, 16, table, kListedModeCapacity));
   EXPECT_EQ(640, table[0].width);
   EXPECT_EQ(800, table[1].width);
   EXPECT_EQ(600, table[1].height);
   EXPECT_EQ(16, table[1].bitsPerPixel);
   EXPECT_EQ(1024, table[2].width);
-  EXPECT_EQ(2, FindFirstRunMode(table, 3));
-  ASSERT_EQ(1, ListOfferedModes(device, 6, 2, table, kListedModeCapacity));
+  EXPECT_EQ(2, FirstRunModePosition(table, 3));
+  ASSERT_EQ(1, ListOfferedModes(device, 32, table, kListedModeCapacity));
   EXPECT_EQ(32, table[0].bitsPerPixel);
-  EXPECT_EQ(-1, FindFirstRunMode(table, 1));
+  EXPECT_EQ(-1, FirstRunModePosition(table, 1));
 }
 
 // A device with more offered modes than the table holds: the extra ones are not listed and
@@ -72,7 +76,7 @@ TEST(OfferedModes, AFortyFirstModeIsNotListed) {
   VideoDeviceEntry device = Device(modes);
   ListedMode table[kListedModeCapacity + 1];
   table[kListedModeCapacity].width = -7;
-  EXPECT_EQ(kListedModeCapacity, ListOfferedModes(device, 6, 1, table, kListedModeCapacity));
+  EXPECT_EQ(kListedModeCapacity, ListOfferedModes(device, 16, table, kListedModeCapacity));
   EXPECT_EQ(639, table[kListedModeCapacity - 1].width);
   EXPECT_EQ(-7, table[kListedModeCapacity].width);
 }
@@ -82,9 +86,9 @@ TEST(OfferedModes, TheDefaultIsTheFirst1024By768WhateverTheDepth) {
   table[0] = {1024, 600, 16};
   table[1] = {1024, 768, 32};
   table[2] = {1024, 768, 16};
-  EXPECT_EQ(1, FindFirstRunMode(table, 3));
-  EXPECT_EQ(-1, FindFirstRunMode(table, 1));  // only the listed entries count
-  EXPECT_EQ(-1, FindFirstRunMode(table, 0));
+  EXPECT_EQ(1, FirstRunModePosition(table, 3));
+  EXPECT_EQ(-1, FirstRunModePosition(table, 1));  // only the listed entries count
+  EXPECT_EQ(-1, FirstRunModePosition(table, 0));
 }
 
 }  // namespace
