@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-// True when a line names one of the 34 keys in double quotes, so the program owns it.
+// True when a line names one of the keys it owns in double quotes, so the program owns it.
 bool IsOwnOptionLine(const std::string& line);
 
 // Splits source text into lines where Lua's lexer ends them (CR, LF, CR LF and LF CR each end

@@ -42,7 +42,7 @@ struct OptionFileState {
 
 // Keeps the lines of the saved option file that the program does not own.
 OptionFileState ReadOptionFileLines();
-// Takes the saved values of the 34 option keys over the current settings.
+// Takes the saved values of the option keys over the current settings.
 void LoadOptionInfo();
 // First save step: the new file's text begins with the kept lines. False when the old file is
 // to be left as it is (file.problem says why).

@@ -5,33 +5,7 @@
 
 CRegistry* CRegistry::s_pInstance = nullptr;
 
-CRegistry::CRegistry()
-    : m_bCreated(false),
-      m_dwOSMajor(0),
-      m_dwOSMinor(0),
-      m_nFullScreen(0),
-      m_nWidth(0),
-      m_nHeight(0),
-      m_nBitPerPixel(16),
-      m_nDeviceIndex(0),
-      m_nModeIndex(0),
-      m_nSpriteMode(2),
-      m_nTextureMode(2),
-      m_guidDevice(),
-      m_guidDriver(),
-      m_szDeviceName(),
-      m_nSoundMode(1),
-      m_nSpeakerType(0),
-      m_nDigitalRateType(0),
-      m_nDigitalBitsType(0),
-      m_pszProviderName("No Provider"),
-      m_nBgmVolume(0),
-      m_nEffectVolume(0),
-      m_bBgmOn(0),
-      m_bSoundOn(0),
-      m_nMouseExclusive(0),
-      m_aCmdOnOff() {
-  ZeroMemory(&m_osVersion, sizeof(m_osVersion));
+CRegistry::CRegistry() {
   m_osVersion.dwOSVersionInfoSize = sizeof(m_osVersion);
   // A failure leaves the version at 0.0, which selects the 16-bit default depth.
   GetVersionExA(&m_osVersion);

@@ -40,10 +40,11 @@ void CRegistry::ResetToDefaults() {
   m_nDigitalBitsType = 0;
   m_pszProviderName = kNoProvider;
 
+  // "Bgm_Volume", "Effect_Volume", "/bgm", "/sound", "MouseExclusive", then the switches.
   m_nBgmVolume = DefaultOption(0);
   m_nEffectVolume = DefaultOption(1);
-  m_bBgmOn = DefaultCommand(11);
-  m_bSoundOn = DefaultCommand(12);
+  m_bBgmOn = DefaultCommand(kNameFirstCommandKey);
+  m_bSoundOn = DefaultCommand(kNameFirstCommandKey + 1);
   m_nMouseExclusive = DefaultOption(2);
   for (int i = 0; i < kCmdSwitchCount; ++i) m_aCmdOnOff[i] = DefaultCommand(kNameFirstSwitch + i);
 

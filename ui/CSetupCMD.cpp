@@ -4,7 +4,7 @@
 #include "settings/NameTable.h"
 #include "ui/resource.h"
 
-// Switch i, as in m_aCmdOnOff and the name table ("/notrade" is 13 + 0, its tip 51 + 0).
+// Switch i, as in m_aCmdOnOff and kSwitchNames.
 const SwitchBinding kSwitchBoxes[kCmdSwitchCount] = {
     {IDC_CMD_NOTRADE, &CSetupCMD::m_chkNotrade},
     {IDC_CMD_NOSHIFT, &CSetupCMD::m_chkNoshift},

@@ -15,7 +15,7 @@ class CSetupCMD : public CSkinPage {
 
   // Each box shows its switch exactly as stored.
   void InitControls() override;
-  // The box of switch i (0..20, the order of m_aCmdOnOff).
+  // The box of switch i (the order of m_aCmdOnOff).
   CButton& SwitchBox(int i);
 
   CButton m_chkNotalkmsg2;

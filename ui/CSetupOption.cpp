@@ -142,7 +142,7 @@ void CSetupOption::ChooseFirstRunMode(int listed) {
 }
 
 void CSetupOption::InitToolTips() {
-  // In the order of the tooltip keys, name-table entries 40 to 50.
+  // In the order of kSystemTipNames.
   static const UINT kIds[] = {IDC_DEVICE, IDC_MODE,      IDC_FULLSCREEN, IDC_MOUSE_EXCLUSIVE,
                               IDC_SPRITE, IDC_TEXTURE,   IDC_BGM_VOLUME, IDC_EFFECT_VOLUME,
                               IDC_BGM_ON, IDC_EFFECT_ON, IDC_NO_SOUND};

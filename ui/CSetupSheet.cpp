@@ -74,9 +74,9 @@ HBRUSH CSetupSheet::OnCtlColor(HDC dc, HWND, UINT) {
 
 void CSetupSheet::OnReset() {
   CRegistry::GetInstance()->ResetToDefaults();
-  // Page 0 is the System page, page 1 the Option page; a page not opened yet has no controls
-  // and reads the reset record when it is first shown.
-  for (int i = 0; i < 2; ++i) {
+  // The System page, then the Option page; a page not opened yet has no controls and reads
+  // the reset record when it is first shown.
+  for (int i = 0; i < GetPageCount(); ++i) {
     CSkinPage* page = dynamic_cast<CSkinPage*>(GetPage(i));
     if (page && page->m_bInitialized)
       page->InitControls();
