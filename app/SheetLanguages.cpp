@@ -326,31 +326,24 @@ LANGID RowOf(LANGID language) {
 }  // namespace
 
 // English first: it serves every language without a row of its own.
+// clang-format off
 const SheetLanguage kSheetLanguages[] = {
-    {LANG_ENGLISH, IDD_OPTION_PAGE_EN, IDD_SYSTEM_PAGE_EN, {L"OK", L"Cancel", L"Reset"}, kEnglish},
-    {LANG_KOREAN, IDD_OPTION_PAGE, IDD_SYSTEM_PAGE, {L"확인", L"취소", L"초기화"}, kKorean},
-    {LANG_CHINESE_SIMPLIFIED,
-     IDD_OPTION_PAGE_ZH_CN,
-     IDD_SYSTEM_PAGE_ZH_CN,
-     {L"确定", L"取消", L"重置"},
-     kSimplifiedChinese},
-    {LANG_CHINESE_TRADITIONAL,
-     IDD_OPTION_PAGE_ZH_TW,
-     IDD_SYSTEM_PAGE_ZH_TW,
-     {L"確定", L"取消", L"重設"},
-     kTraditionalChinese},
-    {LANG_PORTUGUESE,
-     IDD_OPTION_PAGE_PT,
-     IDD_SYSTEM_PAGE_PT,
-     {L"OK", L"Cancelar", L"Redefinir"},
-     kPortuguese},
-    {LANG_RUSSIAN, IDD_OPTION_PAGE_RU, IDD_SYSTEM_PAGE_RU, {L"ОК", L"Отмена", L"Сброс"}, kRussian},
-    {LANG_JAPANESE,
-     IDD_OPTION_PAGE_JA,
-     IDD_SYSTEM_PAGE_JA,
-     {L"OK", L"キャンセル", L"リセット"},
-     kJapanese},
+    {LANG_ENGLISH, IDD_OPTION_PAGE_EN, IDD_SYSTEM_PAGE_EN,
+     {L"OK", L"Cancel", L"Reset"}, kEnglish},
+    {LANG_KOREAN, IDD_OPTION_PAGE, IDD_SYSTEM_PAGE,
+     {L"확인", L"취소", L"초기화"}, kKorean},
+    {LANG_CHINESE_SIMPLIFIED, IDD_OPTION_PAGE_ZH_CN, IDD_SYSTEM_PAGE_ZH_CN,
+     {L"确定", L"取消", L"重置"}, kSimplifiedChinese},
+    {LANG_CHINESE_TRADITIONAL, IDD_OPTION_PAGE_ZH_TW, IDD_SYSTEM_PAGE_ZH_TW,
+     {L"確定", L"取消", L"重設"}, kTraditionalChinese},
+    {LANG_PORTUGUESE, IDD_OPTION_PAGE_PT, IDD_SYSTEM_PAGE_PT,
+     {L"OK", L"Cancelar", L"Redefinir"}, kPortuguese},
+    {LANG_RUSSIAN, IDD_OPTION_PAGE_RU, IDD_SYSTEM_PAGE_RU,
+     {L"ОК", L"Отмена", L"Сброс"}, kRussian},
+    {LANG_JAPANESE, IDD_OPTION_PAGE_JA, IDD_SYSTEM_PAGE_JA,
+     {L"OK", L"キャンセル", L"リセット"}, kJapanese},
 };
+// clang-format on
 const size_t kSheetLanguageCount = sizeof(kSheetLanguages) / sizeof(kSheetLanguages[0]);
 
 const SheetLanguage& GetSheetLanguage(LANGID uiLanguage) {

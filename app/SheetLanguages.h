@@ -10,7 +10,6 @@
 
 // Setup's own texts for what could not be read or saved, each a whole message as the player
 // reads it; {file} stands for the saved option file's path.
-
 struct NoticeTexts {
   // Before the sheet: why the saved file was not used, and what a save will do with it.
   const wchar_t* unreadable;
