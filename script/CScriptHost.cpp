@@ -12,6 +12,7 @@ extern "C" {
 #include <lua.h>
 }
 
+#include "script/ChunkLayout.h"
 #include "script/DataFileText.h"
 #include "script/SavedOptionFile.h"
 #include "script/ScriptPlatform.h"
@@ -374,9 +375,10 @@ bool CScriptHost::LoadDataFile(const std::string& path) {
   std::string bytes;
   if (ReadWholeFile(path, bytes) != FileRead::kRead)
     return false;
-  // A chunk is read again in binary, as luaL_loadfile reopens the file for it.
+  // A chunk is read again in binary, as luaL_loadfile reopens the file for it, and is made
+  // from a 32-bit Lua: re-laid here, out of any Lua call, as it may run out of memory.
   if (IsPrecompiledFile(bytes))
-    return LoadBytes(path, PrecompiledChunk(bytes), true);
+    return LoadBytes(path, NativeChunk(PrecompiledChunk(bytes)), true);
   return LoadBytes(path, LuaSource(TextModeView(std::move(bytes))), true);
 }
 
