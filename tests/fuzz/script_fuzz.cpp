@@ -1,15 +1,22 @@
 // libFuzzer target: the start-up lookups, the kept-lines read and the save over a fuzzed saved
 // option file, which the first input byte may also make the client's option or message file.
 // What must always hold is checked here; a broken rule aborts like a sanitizer report.
-// Precompiled chunks are left out of the client's files: Lua 5.1 runs bytecode unchecked.
+// Precompiled chunks are left out of the client's files, as Lua 5.1 runs bytecode unchecked:
+// a chunk is re-laid for this build and compiled on its own, never run.
 #include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
 
 #include <string>
 
+extern "C" {
+#include <lauxlib.h>
+#include <lua.h>
+}
+
 #include "HostFiles.h"
 #include "script/CScriptHost.h"
+#include "script/ChunkLayout.h"
 #include "script/DataFileText.h"
 #include "script/OptionInfoFile.h"
 #include "settings/CRegistry.h"
@@ -24,6 +31,10 @@ const char kMessages[] = "System\\LuaFiles514\\MsgString.lua";
 const char kDefaultText[] =
     "OptionInfoList = { WIDTH = 800, Bgm_Volume = 90 }\nCmdOnOffList = { [\"/fog\"] = 1 }\n";
 const char kMessageText[] = "SetupMSG = { ISOK = 'Save?', Device = 'Device' }\n";
+// Lua sizes a chunk's lists and strings by what the chunk says before it reads them: a forged
+// count or length in a chunk already in this build's layout stops here, not at the fuzzer's
+// memory limit.
+const size_t kLoadCeiling = 64u * 1024u * 1024u;
 
 void Require(bool holds, const char* rule) {
   if (!holds) {
@@ -45,6 +56,34 @@ OptionFileState StartUp(CRegistry& record) {
   return file;
 }
 
+void* CappedAlloc(void* ud, void* ptr, size_t osize, size_t nsize) {
+  size_t& held = *static_cast<size_t*>(ud);
+  if (nsize == 0) {
+    free(ptr);
+    held -= osize;
+    return nullptr;
+  }
+  if (nsize > osize && nsize - osize > kLoadCeiling - held)
+    return nullptr;
+  void* block = realloc(ptr, nsize);
+  if (block)
+    held = held - osize + nsize;
+  return block;
+}
+
+// The chunk of a client file as the host re-lays it, compiled in a state of its own.
+void CompileOnly(const std::string& fileBytes) {
+  const std::string chunk = PrecompiledChunk(fileBytes);
+  const std::string native = NativeChunk(chunk);
+  if (native != chunk)
+    Require(ChunkWithSizeWidth(native, 4) == chunk, "a re-laid chunk narrows back to the file");
+  size_t held = 0;
+  lua_State* L = lua_newstate(CappedAlloc, &held);
+  Require(L != nullptr, "a Lua state is made");
+  luaL_loadbuffer(L, native.data(), native.size(), "=chunk");
+  lua_close(L);
+}
+
 bool Save(OptionFileState& file) {
   const bool drafted = WriteOptionFileLines(file);
   return SaveOptionInfo(file) && drafted;
@@ -59,6 +98,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
   const std::string path = SavedOptionFilePath();
   const bool chunk = IsPrecompiledText(TextModeView(text));
+  if (chunk)
+    CompileOnly(text);
   HostFiles().clear();
   HostFiles()[path] = text;
   HostFiles()[kDefaults] = (choice & 1) && !chunk ? text : kDefaultText;
