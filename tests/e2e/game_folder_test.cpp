@@ -73,8 +73,9 @@ void Append32(std::string& bytes, uint32_t value) {
   for (int i = 0; i < 4; ++i) bytes += static_cast<char>(value >> (8 * i));
 }
 
-// A 60-byte Lua 5.1 chunk that passes the loader's verifier and then runs past the end of its
-// own code: LOADBOOL 0 0 2 skips the RETURN behind it.
+// A 60-byte Lua 5.1 chunk in the client's 32-bit layout (which a 64-bit build re-lays) that
+// passes the loader's verifier and then runs past the end of its own code: LOADBOOL 0 0 2
+// skips the RETURN behind it.
 std::string CraftedChunk() {
   std::string chunk("\x1bLuaQ\0\x01\x04\x04\x04\x08\0", 12);
   Append32(chunk, 0);                       // no source name

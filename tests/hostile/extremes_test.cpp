@@ -192,9 +192,9 @@ TEST_F(Extremes, NulBytesCutTextsAndBreakOnlyCode) {
   tally.Print(Mutator::RunSeed());
 }
 
-// A precompiled chunk of another build (any one of the 12 header bytes different), or one
-// cut short anywhere, is refused; the source of the same name answers. As the saved file even
-// a sound chunk is refused.
+// A precompiled chunk of another layout than the client's (any one of the 12 header bytes
+// different), or one cut short anywhere, is refused; the source of the same name answers. As the
+// saved file even a sound chunk is refused.
 TEST_F(Extremes, ForeignOrCutChunksGiveWayToTheSource) {
   const std::string chunk = LuaOracle::Compile("OptionInfoList = { WIDTH = 1600 }\n");
   ASSERT_EQ(std::string("\x1bLuaQ\0\x01\x04\x04\x04\x08\0", 12), chunk.substr(0, 12));
