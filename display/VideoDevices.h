@@ -5,9 +5,8 @@
 #include <ddraw.h>
 #include <windows.h>
 
-// Record layouts the device list depends on: the DirectX 7 ones, which the runtime tells
-// apart by their size (dwSize) and hands to the callbacks. Only DDSURFACEDESC2 holds a pointer
-// (lpSurface), which makes it 8-aligned and 12 bytes longer on x64.
+// Record layouts the device list depends on: DirectX 7's, whose surface description holds a
+// pointer (lpSurface) and so grows on 64-bit Windows.
 static_assert(sizeof(DDCAPS) == 380, "DDCAPS must be the DirectX 7 layout");
 #ifdef _WIN64
 static_assert(sizeof(DDSURFACEDESC2) == 136, "DDSURFACEDESC2 layout");
