@@ -212,6 +212,13 @@ TEST_F(E2eGameFolder, ARunawaySavedFileCostsOneBoundedRun) {
 // within one budget (a second), not one bound per file, and the player is told once which
 // files were cut short.
 TEST_F(E2eGameFolder, FilesSlowToCompileInAllThreePlacesShareOneStartUpBudget) {
+  // The same folder without them first: the machine's own pace.
+  DWORD start = GetTickCount();
+  ASSERT_NE(nullptr, OpenSheet());
+  const DWORD usual = GetTickCount() - start;
+  m_window->ClickButton(IDCANCEL);
+  EXPECT_EQ(0u, WaitForEnd());
+
   std::string bomb = "\r\nlocal x = 0 if x == 1 then";
   for (int i = 0; i < 100000; ++i) bomb += " elseif x == 2 then";
   bomb += " end\r\n";
@@ -219,14 +226,15 @@ TEST_F(E2eGameFolder, FilesSlowToCompileInAllThreePlacesShareOneStartUpBudget) {
   Game().WriteFileBytes(L"System\\LuaFiles514\\OptionInfo.lua", kClientDefaults + bomb);
   const std::wstring messages = L"System\\LuaFiles514\\MsgString.lua";
   Game().WriteFileBytes(messages, Game().ReadFileBytes(messages) + bomb);
-  const DWORD start = GetTickCount();
+  start = GetTickCount();
   ASSERT_TRUE(Game().Start());
   HWND box = Game().WaitForBox(L"Setup");
   const DWORD ms = GetTickCount() - start;
-  printf("time to the notice before the sheet: %lu ms\n", static_cast<unsigned long>(ms));
+  printf("time to the sheet: %lu ms; to the notice before it with slow files: %lu ms\n",
+         static_cast<unsigned long>(usual), static_cast<unsigned long>(ms));
   ASSERT_NE(nullptr, box) << "no start-up notice";
-  // Each file alone took its own 5 s before; the demo folder's sheet comes in about 2 s.
-  EXPECT_LT(ms, 6000u);
+  // Each file alone took its own 5 s before.
+  EXPECT_LT(ms, usual + 3000);
   const std::wstring notice = BoxText(box);
   for (const wchar_t* file :
        {kOptionFile, L"System\\LuaFiles514\\OptionInfo.lua", L"System\\LuaFiles514\\MsgString"})
