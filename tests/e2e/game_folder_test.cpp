@@ -209,7 +209,7 @@ TEST_F(E2eGameFolder, ARunawaySavedFileCostsOneBoundedRun) {
 
 // 100,000 elseif branches take Lua 5.1's parser quadratic time. With such a file as the saved
 // file, the client's defaults and its messages, all of start-up's script work together stays
-// within one budget (a second), not one bound per file, and the player is told once which
+// within one budget (under a second), not one bound per file, and the player is told once which
 // files were cut short.
 TEST_F(E2eGameFolder, FilesSlowToCompileInAllThreePlacesShareOneStartUpBudget) {
   // The same folder without them first: the machine's own pace.
