@@ -5,9 +5,14 @@
 #include <ddraw.h>
 #include <windows.h>
 
-// Record layouts the device list depends on.
+// Record layouts the device list depends on: DirectX 7's, whose surface description holds a
+// pointer (lpSurface) and so grows on 64-bit Windows.
 static_assert(sizeof(DDCAPS) == 380, "DDCAPS must be the DirectX 7 layout");
+#ifdef _WIN64
+static_assert(sizeof(DDSURFACEDESC2) == 136, "DDSURFACEDESC2 layout");
+#else
 static_assert(sizeof(DDSURFACEDESC2) == 124, "DDSURFACEDESC2 layout");
+#endif
 static_assert(sizeof(D3DDEVICEDESC7) == 236, "D3DDEVICEDESC7 layout");
 
 const DWORD kVideoDeviceCapacity = 20;

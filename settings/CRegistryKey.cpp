@@ -9,19 +9,24 @@ void CRegistryKey::Close() {
   m_key = nullptr;
 }
 
+// The game client is a 32-bit program: its keys under HKEY_LOCAL_MACHINE are in the 32-bit
+// view (below WOW6432Node on 64-bit Windows), which a 64-bit build must name. A 32-bit
+// process on 32-bit Windows ignores the flag.
+const REGSAM kClientView = KEY_WOW64_32KEY;
+
 bool CRegistryKey::Create(const char* path) {
   Close();
   // The platform does not promise what a failed call leaves in its out parameter.
   HKEY key = nullptr;
-  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                      nullptr, &key, nullptr) != ERROR_SUCCESS)
+  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                      KEY_ALL_ACCESS | kClientView, nullptr, &key, nullptr) != ERROR_SUCCESS)
     return false;
   m_key = key;
   return true;
 }
 
 bool CRegistryKey::OpenForQuery(const char* path) {
-  return Open(HKEY_LOCAL_MACHINE, path, KEY_QUERY_VALUE) == ERROR_SUCCESS;
+  return Open(HKEY_LOCAL_MACHINE, path, KEY_QUERY_VALUE | kClientView) == ERROR_SUCCESS;
 }
 
 LONG CRegistryKey::Open(HKEY root, const char* path, REGSAM access) {

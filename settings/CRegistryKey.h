@@ -10,6 +10,7 @@ class CRegistryKey {
 
   // Each opening first closes a key this object still holds; on failure it holds none.
   // Creates the key under HKEY_LOCAL_MACHINE, or opens it when it exists, with full access.
+  // Both name keys in the game client's (32-bit) registry view, whatever this build's bitness.
   bool Create(const char* path);
   // Opens the existing key under HKEY_LOCAL_MACHINE to read values.
   bool OpenForQuery(const char* path);

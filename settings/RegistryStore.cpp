@@ -97,9 +97,15 @@ bool SaveVirtualCopy(const CRegistry& r) {
 }  // namespace
 
 const char* VirtualGameKeyPath() {
+  // The copy follows the 32-bit client's view: below WOW6432Node wherever Windows is 64-bit,
+  // which a 64-bit build always runs on, and a 32-bit one finds through WOW64.
+#ifdef _WIN64
+  return kVirtualWow64GameKeyPath;
+#else
   BOOL wow64 = FALSE;
   return IsWow64Process(GetCurrentProcess(), &wow64) && wow64 ? kVirtualWow64GameKeyPath
                                                               : kVirtualGameKeyPath;
+#endif
 }
 
 void LoadRegistry() {

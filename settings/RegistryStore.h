@@ -20,7 +20,7 @@ extern const char kSetupKeyPath[];  // "Software\Helvane\OrvelSetup"
 
 // Under HKEY_CURRENT_USER, where Windows keeps the game key that a client without a manifest
 // wrote while its writes under HKEY_LOCAL_MACHINE were virtualized: the key's real path below
-// the user's VirtualStore, through WOW6432Node for a 32-bit client on 64-bit Windows.
+// the user's VirtualStore, through WOW6432Node for the 32-bit client on 64-bit Windows.
 const char* VirtualGameKeyPath();
 
 // Byte sizes of the two text values as the game client reads them.

@@ -17,7 +17,10 @@ git -C "$source_dir" ls-files -z --cached --others --exclude-standard |
   (cd "$source_dir" && tar --null -T - -cf -) | tar -xf - -C "$other/src"
 cp -r "$lua_dir" "$other/deps/"
 build_type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build_dir/CMakeCache.txt")
-cmake -S "$other/src" -B "$other/build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+# Like with like: the other build uses this tree's toolchain (x86 or x64).
+toolchain=$(sed -n 's/^CMAKE_TOOLCHAIN_FILE:[A-Z]*=//p' "$build_dir/CMakeCache.txt")
+toolchain=cmake/$(basename "$toolchain")
+cmake -S "$other/src" -B "$other/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DCMAKE_BUILD_TYPE="$build_type" -DLUA_SOURCE_DIR="$other/deps/$(basename "$lua_dir")" \
   -DTESSARIL_TESTS=OFF >/dev/null
 cmake --build "$other/build" -j "${JOBS:-2}" --target dist >/dev/null

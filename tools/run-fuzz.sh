@@ -1,26 +1,27 @@
 #!/usr/bin/env bash
 # Runs the script layer's fuzz target (tests/fuzz, built natively by `make build`).
-# Usage: tools/run-fuzz.sh BUILD_DIR SECONDS [keep]
+# Usage: tools/run-fuzz.sh FUZZ_BUILD_DIR SECONDS [keep]
 # Without "keep" (make test) it starts from the committed seeds alone in a scratch corpus;
-# with it (make fuzz) what it finds stays in BUILD_DIR/fuzz/corpus for the next run. Crashes
-# and sanitizer reports end the run with a failure and leave the input in BUILD_DIR/fuzz/artifacts.
+# with it (make fuzz) what it finds stays in FUZZ_BUILD_DIR/corpus for the next run. Crashes
+# and sanitizer reports end the run with a failure and leave the input in FUZZ_BUILD_DIR/artifacts.
 set -euo pipefail
-build=$(cd "${1:-build}" && pwd)
+build=$(cd "${1:-build/fuzz}" && pwd)
 seconds=${2:-600}
 source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-fuzz="$build/fuzz/script_fuzz"
+fuzz="$build/script_fuzz"
 if [ ! -x "$fuzz" ]; then
   echo "run-fuzz: $fuzz is missing; run make build" >&2
   exit 1
 fi
 if [ "${3:-}" = keep ]; then
-  corpus="$build/fuzz/corpus"
+  corpus="$build/corpus"
 else
-  corpus="$build/fuzz/scratch-corpus"
-  rm -rf "$corpus"
+  # One scratch corpus per run, so that two build trees' test runs may fuzz side by side.
+  corpus=$(mktemp -d "$build/scratch-corpus.XXXXXX")
+  trap 'rm -rf "$corpus"' EXIT
 fi
-mkdir -p "$corpus" "$build/fuzz/artifacts"
+mkdir -p "$corpus" "$build/artifacts"
 # A smaller quarantine keeps the memory of runs stopped at Lua's ceiling within the RSS limit.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=64}
-exec "$fuzz" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=3072 -print_final_stats=1 \
-  -artifact_prefix="$build/fuzz/artifacts/" "$corpus" "$source_dir/tests/fuzz/corpus"
+"$fuzz" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=3072 -print_final_stats=1 \
+  -artifact_prefix="$build/artifacts/" "$corpus" "$source_dir/tests/fuzz/corpus"

@@ -12,11 +12,17 @@ export TESSARIL_BUILD TESSARIL_SOURCE
 #          HKLM\Software lies under Software\WOW6432Node there, as on a player's Windows.
 #   english: 32-bit, made under en_US (so "MS Shell Dlg" is Tahoma), no "굴림" at all, and
 #            Hangul reached through font linking, as English Windows reaches Malgun Gothic.
+# In the x64 tree korean and english are 64-bit Windows too.
+# A tree of the x64 build runs its programs in 64-bit prefixes only: in every profile the
+# prefix is then a 64-bit Windows, as the program's players have.
+TESSARIL_ARCH=$(cat "$TESSARIL_BUILD/tessaril-arch" 2>/dev/null || echo x86)
+export TESSARIL_ARCH
+if [ "$TESSARIL_ARCH" = x64 ]; then tessaril_small_arch=win64; else tessaril_small_arch=win32; fi
 export TESSARIL_PROFILE=${TESSARIL_PROFILE:-korean}
 case "$TESSARIL_PROFILE" in
   korean)
     export WINEPREFIX="$TESSARIL_BUILD/wineprefix"
-    export WINEARCH=win32
+    export WINEARCH=$tessaril_small_arch
     TESSARIL_PREFIX_LANG=ko_KR.UTF-8
     ;;
   win64)
@@ -26,7 +32,7 @@ case "$TESSARIL_PROFILE" in
     ;;
   english)
     export WINEPREFIX="$TESSARIL_BUILD/wineprefix-english"
-    export WINEARCH=win32
+    export WINEARCH=$tessaril_small_arch
     TESSARIL_PREFIX_LANG=en_US.UTF-8
     ;;
   *)
@@ -35,6 +41,15 @@ case "$TESSARIL_PROFILE" in
     ;;
 esac
 export WINEDEBUG=${WINEDEBUG:--all}
+# Debian's wine, wineboot and winepath scripts take the 32-bit loader whenever wine32 is
+# installed, even on a host that cannot start it: the x64 tree calls the 64-bit loader itself,
+# for its programs and for Wine's own (wine regedit, wine reg, wine winecfg).
+if [ "$TESSARIL_ARCH" = x64 ]; then
+  export WINELOADER=/usr/lib/wine/wine64
+  wine() { /usr/lib/wine/wine64 "$@"; }
+  wineboot() { wine wineboot.exe "$@"; }
+  winepath() { wine winepath.exe "$@"; }
+fi
 # No Mono/Gecko install prompts, no desktop menu entries.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # Wine takes its ANSI code page from the locale (LC_CTYPE) and the user interface language

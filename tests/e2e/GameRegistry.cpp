@@ -16,11 +16,6 @@ namespace {
 const wchar_t kAppDefaults[] = L"Software\\Wine\\AppDefaults\\TessarilSetup.exe";
 const char kVirtualStore[] = "Software\\Classes\\VirtualStore\\MACHINE\\SOFTWARE\\";
 
-void DeleteKey(HKEY root, const std::string& path) {
-  RegDeleteTreeA(root, path.c_str());
-  RegDeleteKeyA(root, path.c_str());
-}
-
 }  // namespace
 
 bool KeyExists(const char* path, HKEY root, REGSAM view) {
@@ -33,7 +28,8 @@ bool KeyExists(const char* path, HKEY root, REGSAM view) {
 
 int ValueCount(const char* path) {
   HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_QUERY_VALUE | kClientView, &key) !=
+      ERROR_SUCCESS)
     return -1;
   DWORD count = 0;
   RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, nullptr,
@@ -80,8 +76,12 @@ void WriteDword(const char* path, const char* name, DWORD value, HKEY root, REGS
 }
 
 bool RunningOn64BitWindows() {
+#ifdef _WIN64
+  return true;
+#else
   BOOL wow64 = FALSE;
   return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
+#endif
 }
 
 std::string VirtualizedGameKey() {
@@ -90,8 +90,8 @@ std::string VirtualizedGameKey() {
 }
 
 void DeleteGameKeys() {
-  DeleteKey(HKEY_LOCAL_MACHINE, kGameKey);
-  DeleteKey(HKEY_LOCAL_MACHINE, kSetupKey);
+  DeleteClientKey(kGameKey);
+  DeleteClientKey(kSetupKey);
   const std::string copy = VirtualizedGameKey();
   RegDeleteKeyExA(HKEY_CURRENT_USER, copy.c_str(), kVirtualizedView, 0);
   // The vendor's key of the copy, unless something else lives there.

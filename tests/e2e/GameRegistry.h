@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "ClientView.h"
+
 #include <string>
 
 namespace e2e {
@@ -19,19 +21,20 @@ struct RegValue {
   std::string bytes;  // the data as the 8-bit interface returns it
 };
 
-// `view` 0 is this 32-bit process's own view; KEY_WOW64_64KEY reads as a 64-bit program.
-bool KeyExists(const char* path, HKEY root = HKEY_LOCAL_MACHINE, REGSAM view = 0);
+// `view` kClientView is the game client's view (the 32-bit one); KEY_WOW64_64KEY reads as a
+// 64-bit program does.
+bool KeyExists(const char* path, HKEY root = HKEY_LOCAL_MACHINE, REGSAM view = kClientView);
 // Number of values under the key; -1 when the key is missing.
 int ValueCount(const char* path);
 RegValue ReadValue(const char* path, const char* name, HKEY root = HKEY_LOCAL_MACHINE,
-                   REGSAM view = 0);
+                   REGSAM view = kClientView);
 // A REG_DWORD's value; `fallback` when missing or of another type.
 DWORD ReadDword(const char* path, const char* name, DWORD fallback = 0xFFFFFFFFu,
-                HKEY root = HKEY_LOCAL_MACHINE, REGSAM view = 0);
+                HKEY root = HKEY_LOCAL_MACHINE, REGSAM view = kClientView);
 void WriteDword(const char* path, const char* name, DWORD value, HKEY root = HKEY_LOCAL_MACHINE,
-                REGSAM view = 0);
+                REGSAM view = kClientView);
 
-// True in a 32-bit process on 64-bit Windows.
+// True on 64-bit Windows, for a test program of either bitness.
 bool RunningOn64BitWindows();
 // Where Windows keeps the game key that a 32-bit client without a manifest wrote while its
 // writes were virtualized: under HKEY_CURRENT_USER, the key's real path on this Windows (on

@@ -14,14 +14,14 @@ RegistrySnapshot::RegistrySnapshot()
       m_game(ValuesOf(kGameKey)) {}
 
 RegistrySnapshot::~RegistrySnapshot() {
-  RegDeleteKeyA(HKEY_LOCAL_MACHINE, kGameKey);
+  DeleteClientKey(kGameKey);
   if (!m_setupExisted)
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kSetupKey);
+    DeleteClientKey(kSetupKey);
   if (!m_gameExisted)
     return;
   HKEY key = nullptr;
-  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kGameKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                      nullptr) != ERROR_SUCCESS)
+  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kGameKey, 0, nullptr, 0, KEY_ALL_ACCESS | kClientView,
+                      nullptr, &key, nullptr) != ERROR_SUCCESS)
     return;
   for (const Value& v : m_game)
     RegSetValueExA(key, v.name.c_str(), 0, v.type, reinterpret_cast<const BYTE*>(v.data.data()),
@@ -31,7 +31,7 @@ RegistrySnapshot::~RegistrySnapshot() {
 
 bool RegistrySnapshot::Exists(const char* path) {
   HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ | kClientView, &key) != ERROR_SUCCESS)
     return false;
   RegCloseKey(key);
   return true;
@@ -40,7 +40,7 @@ bool RegistrySnapshot::Exists(const char* path) {
 std::vector<RegistrySnapshot::Value> RegistrySnapshot::ValuesOf(const char* path) {
   std::vector<Value> values;
   HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ | kClientView, &key) != ERROR_SUCCESS)
     return values;
   for (DWORD index = 0;; ++index) {
     char name[256];
@@ -60,7 +60,8 @@ std::vector<RegistrySnapshot::Value> RegistrySnapshot::ValuesOf(const char* path
 
 bool RegistrySnapshot::Get(const char* path, const char* name, Value& value) {
   HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_QUERY_VALUE | kClientView, &key) !=
+      ERROR_SUCCESS)
     return false;
   value.name = name;
   value.data.assign(65536, '\0');

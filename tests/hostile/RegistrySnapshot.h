@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "ClientView.h"
+
 #include <string>
 #include <vector>
 

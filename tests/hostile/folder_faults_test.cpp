@@ -28,7 +28,7 @@ class FolderFaults : public ::testing::Test {
     record = CRegistry::GetInstance();
     GameFolder::Write(kDefaults, kDefaultText);
     GameFolder::Write("readme.txt", "the game's own file\r\n");
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kGameKey);
+    DeleteClientKey(kGameKey);
   }
   ~FolderFaults() override { CRegistry::DestroyInstance(); }
 

@@ -30,7 +30,7 @@ std::string Bytes(Mutator& rng, size_t count) {
 void SetValue(const char* name, DWORD type, const std::string& data) {
   HKEY key = nullptr;
   ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, kGameKey, 0, nullptr, 0,
-                                           KEY_ALL_ACCESS, nullptr, &key, nullptr));
+                                           KEY_ALL_ACCESS | kClientView, nullptr, &key, nullptr));
   RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(data.data()),
                  static_cast<DWORD>(data.size()));
   RegCloseKey(key);
@@ -110,7 +110,7 @@ TEST(RegistryFaults, WrongTypesAndSizesLoadSafelyAndSaveRepairsThem) {
     for (const Bad& bad : bads) {
       SCOPED_TRACE(std::string(kNames[n]) + ", type " + std::to_string(bad.type) + ", " +
                    std::to_string(bad.data.size()) + " bytes");
-      RegDeleteKeyA(HKEY_LOCAL_MACHINE, kGameKey);
+      DeleteClientKey(kGameKey);
       WriteGoodValues();
       SetValue(kNames[n], bad.type, bad.data);
       ++tally.files;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ClientView.h"
 #include "display/CFakeDirectDraw.h"
 #include "display/VideoDevices.h"
 #include "settings/CRegistry.h"
@@ -34,16 +35,14 @@ Bytes GuidBytes(const GUID& guid) {
 }
 
 void DeleteKeys() {
-  RegDeleteTreeA(HKEY_LOCAL_MACHINE, kGameKeyPath);
-  RegDeleteKeyA(HKEY_LOCAL_MACHINE, kGameKeyPath);
-  RegDeleteTreeA(HKEY_LOCAL_MACHINE, kSetupKeyPath);
-  RegDeleteKeyA(HKEY_LOCAL_MACHINE, kSetupKeyPath);
+  DeleteClientKey(kGameKeyPath);
+  DeleteClientKey(kSetupKeyPath);
   // Only when nothing else lives under the vendor's key.
-  RegDeleteKeyA(HKEY_LOCAL_MACHINE, kVendorPath);
+  RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kVendorPath, kClientView, 0);
 }
 
 // `view` KEY_WOW64_64KEY names a key by the path it really has, as a 64-bit program does.
-bool KeyExists(const char* path, HKEY root = HKEY_LOCAL_MACHINE, REGSAM view = 0) {
+bool KeyExists(const char* path, HKEY root = HKEY_LOCAL_MACHINE, REGSAM view = kClientView) {
   HKEY key;
   if (RegOpenKeyExA(root, path, 0, KEY_READ | view, &key) != ERROR_SUCCESS)
     return false;
@@ -51,7 +50,7 @@ bool KeyExists(const char* path, HKEY root = HKEY_LOCAL_MACHINE, REGSAM view = 0
   return true;
 }
 
-DWORD ValueCount(const char* path, HKEY root = HKEY_LOCAL_MACHINE, REGSAM view = 0) {
+DWORD ValueCount(const char* path, HKEY root = HKEY_LOCAL_MACHINE, REGSAM view = kClientView) {
   HKEY key;
   if (RegOpenKeyExA(root, path, 0, KEY_READ | view, &key) != ERROR_SUCCESS)
     return 0xFFFFFFFF;
@@ -64,7 +63,7 @@ DWORD ValueCount(const char* path, HKEY root = HKEY_LOCAL_MACHINE, REGSAM view =
 
 // The stored bytes of a game-key value, and its type; empty with type REG_NONE when missing.
 Bytes Stored(const char* name, DWORD* type = nullptr, HKEY root = HKEY_LOCAL_MACHINE,
-             const char* path = kGameKeyPath, REGSAM view = 0) {
+             const char* path = kGameKeyPath, REGSAM view = kClientView) {
   HKEY key;
   Bytes data(256);
   DWORD size = 0, t = REG_NONE;
@@ -81,7 +80,8 @@ Bytes Stored(const char* name, DWORD* type = nullptr, HKEY root = HKEY_LOCAL_MAC
 }
 
 void Store(const char* name, DWORD type, const void* data, DWORD size,
-           HKEY root = HKEY_LOCAL_MACHINE, const char* path = kGameKeyPath, REGSAM view = 0) {
+           HKEY root = HKEY_LOCAL_MACHINE, const char* path = kGameKeyPath,
+           REGSAM view = kClientView) {
   HKEY key;
   ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(root, path, 0, nullptr, 0, KEY_ALL_ACCESS | view,
                                            nullptr, &key, nullptr));
@@ -93,7 +93,7 @@ void Store(const char* name, DWORD type, const void* data, DWORD size,
 void CreateEmptyGameKey() {
   HKEY key;
   ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, kGameKeyPath, 0, nullptr, 0,
-                                           KEY_ALL_ACCESS, nullptr, &key, nullptr));
+                                           KEY_ALL_ACCESS | kClientView, nullptr, &key, nullptr));
   RegCloseKey(key);
 }
 
@@ -290,7 +290,7 @@ TEST_F(Registry, SavingReportsAGameKeyThatCannotBeCreated) {
   HKEY vendor;
   ASSERT_EQ(ERROR_SUCCESS,
             RegCreateKeyExA(HKEY_LOCAL_MACHINE, kVendorPath, 0, nullptr, REG_OPTION_VOLATILE,
-                            KEY_ALL_ACCESS, nullptr, &vendor, nullptr));
+                            KEY_ALL_ACCESS | kClientView, nullptr, &vendor, nullptr));
   RegCloseKey(vendor);
   LoadRegistry();  // the first-run write fails quietly
   EXPECT_FALSE(KeyExists(kGameKeyPath));
