@@ -1,8 +1,10 @@
 // CSetupApp: start-up, the modal sheet, saving and shut-down.
 #include "app/CSetupApp.h"
 
+#include <new>
 #include <string>
 
+#include "app/CSheetTurn.h"
 #include "app/SetupNotices.h"
 #include "app/SheetLanguages.h"
 #include "display/VideoDevices.h"
@@ -29,25 +31,61 @@ void CSetupApp::ShowClientRunningNotice() {
   MessageBoxA(nullptr, g_scriptHost.GetMessage(GetName(kNameAlreadyClient)), "Message", MB_OK);
 }
 
-void CSetupApp::ShowSetupNotice(const std::wstring& text) {
-  if (!text.empty())
-    MessageBoxW(nullptr, text.c_str(), L"Setup", MB_OK | MB_ICONWARNING);
+void CSetupApp::ShowSetupNotice(const wchar_t* text) {
+  if (*text)
+    MessageBoxW(nullptr, text, L"Setup", MB_OK | MB_ICONWARNING);
+}
+
+bool CSetupApp::LoadSettings(OptionFileState& optionFile, const NoticeTexts& notices) {
+  std::wstring notice;
+  try {
+    LoadRegistry();
+    optionFile = ReadOptionFileLines();
+    LoadOptionInfo();
+    // The message file is tried within start-up's time as well, so that one too slow for it is
+    // known now; its tooltips then answer at once.
+    g_scriptHost.GetMessage(GetName(kNameFirstSystemTip));
+    g_scriptHost.EndBudget();
+    notice = StartupNotice(optionFile, g_scriptHost.UnreadFiles(), notices);
+  } catch (const std::bad_alloc&) {
+    g_scriptHost.EndBudget();
+    ShowSetupNotice(notices.outOfMemory);
+    return false;
+  }
+  // What the player must know before choosing anything: settings that could not be read.
+  ShowSetupNotice(notice.c_str());
+  return true;
 }
 
 void CSetupApp::SaveSettings(OptionFileState& optionFile, const NoticeTexts& notices) {
-  const bool linesSaved = WriteOptionFileLines(optionFile);
-  const RegistrySave registry = SaveRegistry();
-  const bool blockSaved = SaveOptionInfo(optionFile);
-  ShowSetupNotice(SaveFailureNotice(optionFile, linesSaved && blockSaved, registry, notices));
+  std::wstring report;
+  try {
+    // The whole new file is composed before anything is written: memory that runs out while
+    // composing it leaves every place as it was.
+    const bool composed = WriteOptionFileLines(optionFile) && ComposeOptionBlock(optionFile);
+    const RegistrySave registry = SaveRegistry();
+    const bool fileSaved = composed && SaveOptionInfo(optionFile);
+    report = SaveFailureNotice(optionFile, fileSaved, registry, notices);
+  } catch (const std::bad_alloc&) {
+    ShowSetupNotice(notices.saveOutOfMemory);
+    return;
+  }
+  ShowSetupNotice(report.c_str());
 }
 
 BOOL CSetupApp::InitInstance() {
+  // Before anything is read: one sheet at a time, and no start while another run saves.
+  CSheetTurn turn;
+  if (!turn.Take())
+    return FALSE;
   if (!CRegistry::CreateInstance()) {
     AfxMessageBox("fail CRegistry::CrateInstance()", MB_OK);
     return FALSE;
   }
   InitNameTable();
   SetClientDefaults(&g_scriptHost);
+  // Start-up's script work shares one time budget, the client guard's message included.
+  g_scriptHost.StartBudget();
   // Nothing may be loaded or written while the game client runs.
   if (ClientWindowExists()) {
     ShowClientRunningNotice();
@@ -56,14 +94,12 @@ BOOL CSetupApp::InitInstance() {
 
   // An empty device list is no error: the System page then offers nothing.
   EnumerateVideoDevices(AcceptAllDevices);
-  LoadRegistry();
-  OptionFileState optionFile = ReadOptionFileLines();
-  LoadOptionInfo();
   // The player's Windows display language, chosen once: both pages, the buttons and Setup's
   // own boxes speak it. What comes from the client's message file stays the client's.
   const SheetLanguage& language = GetSheetLanguage(GetUserDefaultUILanguage());
-  // What the player must know before choosing anything: settings that could not be read.
-  ShowSetupNotice(StartupNotice(optionFile, language.notices));
+  OptionFileState optionFile;
+  if (!LoadSettings(optionFile, language.notices))
+    return FALSE;
 
   {
     CSetupOption systemPage(language.systemTemplate);
@@ -72,10 +108,12 @@ BOOL CSetupApp::InitInstance() {
     sheet.AddPage(&systemPage);
     sheet.AddPage(&optionPage);
     sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
-    // The result does not matter: the System page's confirmation sets g_bAccepted.
-    sheet.DoModal();
+    // Only a failure matters: the System page's confirmation sets g_bAccepted.
+    const INT_PTR result = sheet.DoModal();
     if (g_bAccepted)
       SaveSettings(optionFile, language.notices);
+    else if (result == -1)
+      ShowSetupNotice(language.notices.sheetFailed);
   }  // destroyed in reverse order: sheet, Option page, System page
   return FALSE;
 }

@@ -7,6 +7,7 @@
 #include "app/SheetLanguages.h"
 #include "script/OptionInfoFile.h"
 #include "script/ScriptPlatform.h"
+#include "settings/NameTable.h"
 #include "settings/RegistryStore.h"
 
 namespace {
@@ -51,6 +52,9 @@ std::wstring FileLines(const OptionFileState& file, const NoticeTexts& t) {
     case SaveProblem::kWouldNotLoad:
       why = t.wouldNotLoad;
       break;
+    case SaveProblem::kTooLarge:
+      why = t.stillTooLarge;
+      break;
     case SaveProblem::kNotWritten:
     case SaveProblem::kNone:
       break;
@@ -62,9 +66,36 @@ std::wstring FileLines(const OptionFileState& file, const NoticeTexts& t) {
   return lines;
 }
 
+// The heading, then one path a line; nothing without paths.
+void AddList(std::wstring& text, const wchar_t* heading, const std::vector<std::string>& paths) {
+  if (paths.empty())
+    return;
+  std::wstring list = heading;
+  for (const std::string& path : paths) list += L"\r\n" + FromSystemCodePage(path);
+  AddParagraph(text, list);
+}
+
 }  // namespace
 
-std::wstring StartupNotice(const OptionFileState& file, const NoticeTexts& t) {
+std::wstring StartupNotice(const OptionFileState& file,
+                           const std::vector<CScriptHost::UnreadFile>& unread,
+                           const NoticeTexts& t) {
+  std::vector<std::string> tooLarge, cutShort;
+  bool savedCutShort = false;
+  for (const CScriptHost::UnreadFile& data : unread) {
+    const bool saved = data.file == kNameSavedOptionFile;
+    if (data.tooLarge) {
+      tooLarge.push_back(data.path);
+    } else if (!saved) {
+      // A file none of whose runs began is named by its base name, without an extension.
+      cutShort.push_back(data.path.empty() ? GetName(data.file) : data.path);
+    } else if (file.status == SavedFileStatus::kText) {
+      // A saved file that was not there, or not read as text, was not cut short: it is told of
+      // on its own.
+      cutShort.push_back(file.path);
+      savedCutShort = true;
+    }
+  }
   std::wstring text;
   switch (file.status) {
     case SavedFileStatus::kUnreadable:
@@ -79,10 +110,17 @@ std::wstring StartupNotice(const OptionFileState& file, const NoticeTexts& t) {
       AddParagraph(text, WithFile(t.unfitUnicode, file.path));
       AddParagraph(text, t.unfitUnicodeOnSave);
       break;
+    case SavedFileStatus::kTooLarge:
+      AddParagraph(text, WithFile(t.savedTooLarge, file.path));
+      break;
     case SavedFileStatus::kAbsent:
     case SavedFileStatus::kText:
       break;
   }
+  AddList(text, t.tooLarge, tooLarge);
+  AddList(text, t.cutShort, cutShort);
+  if (savedCutShort)
+    AddParagraph(text, WithFile(t.cutShortOnSave, file.path));
   if (file.hiddenText)
     AddParagraph(text, WithFile(t.hiddenText, file.path));
   if (file.nulInLines)

@@ -46,6 +46,31 @@ const NoticeTexts kKorean = {
     L"그대로입니다.",
     // leftAsWell
     L"{file}: 이 파일도 바꾸지 않았습니다.",
+    // savedTooLarge
+    L"{file}의 크기가 8MB를 넘습니다. 어떤 설정 파일보다도 훨씬 크기 때문에 Setup이 "
+    L"읽지 않았습니다. 지금 표시된 설정은 게임의 기본값이며, 저장해도 이 파일은 바뀌지 "
+    L"않습니다.",
+    // tooLarge
+    L"다음 게임 파일은 크기가 8MB를 넘어 게임의 어떤 파일보다도 훨씬 크기 때문에 Setup이 "
+    L"읽지 않았습니다:",
+    // cutShort
+    L"다음 파일은 읽는 데 시간이 너무 오래 걸리거나 메모리가 너무 많이 필요해서 Setup이 "
+    L"읽기를 멈추었고, 그 내용은 사용하지 않았습니다:",
+    // cutShortOnSave
+    L"지금 표시된 설정의 일부 또는 전부는 {file}에 저장된 설정이 아니라 게임의 "
+    L"기본값입니다. 저장하면 이 파일은 표시된 설정으로 바뀌며, 직접 추가한 줄은 그대로 "
+    L"유지됩니다.",
+    // stillTooLarge
+    L"{file}: 크기가 8MB를 넘어서 바꾸지 않았습니다.",
+    // outOfMemory
+    L"Setup이 설정을 읽는 중에 메모리가 부족하여 종료합니다. 아무것도 저장하지 "
+    L"않았습니다.",
+    // saveOutOfMemory
+    L"Setup이 저장하는 중에 메모리가 부족하여 설정을 저장하지 못했습니다. 설정 파일은 "
+    L"이전 그대로입니다.",
+    // sheetFailed
+    L"Setup 창을 표시하지 못했거나 시스템 오류로 창이 닫혔습니다. 아무것도 저장하지 "
+    L"않았습니다.",
 };
 
 const NoticeTexts kEnglish = {
@@ -89,6 +114,31 @@ const NoticeTexts kEnglish = {
     L"unchanged.",
     // leftAsWell
     L"{file}: it was left unchanged as well.",
+    // savedTooLarge
+    L"{file} is larger than 8 MB, far larger than any settings file, so Setup did not read "
+    L"it. The settings shown are the game's defaults. If you save, that file is left "
+    L"unchanged.",
+    // tooLarge
+    L"Setup did not read these files of the game: each is larger than 8 MB, far larger than "
+    L"any of its files:",
+    // cutShort
+    L"Setup stopped reading these files because they took too long or needed too much "
+    L"memory, and did not use what they hold:",
+    // cutShortOnSave
+    L"Some or all of the settings shown are the game's defaults rather than those saved in "
+    L"{file}. If you save, that file is replaced with the settings shown; your own lines "
+    L"in it are kept.",
+    // stillTooLarge
+    L"{file}: it is larger than 8 MB, so it was left unchanged.",
+    // outOfMemory
+    L"Setup ran out of memory while reading the settings and has to stop. Nothing was "
+    L"saved.",
+    // saveOutOfMemory
+    L"Setup ran out of memory while saving, so the settings were not saved. The settings "
+    L"files are as they were.",
+    // sheetFailed
+    L"Setup could not show its window, or the window closed because of a system error. "
+    L"Nothing was saved.",
 };
 
 const NoticeTexts kSimplifiedChinese = {
@@ -127,6 +177,24 @@ const NoticeTexts kSimplifiedChinese = {
     L"{file}：无法写入新文件（磁盘是否已满？）；旧文件保持不变。",
     // leftAsWell
     L"{file}：此文件也未作更改。",
+    // savedTooLarge
+    L"{file} 大于 8 MB，远大于任何设置文件，因此 Setup 未读取该文件。"
+    L"当前显示的是游戏的默认设置。即使保存，该文件也将保持不变。",
+    // tooLarge
+    L"以下游戏文件大于 8 MB，远大于游戏的任何文件，因此 Setup 未读取它们：",
+    // cutShort
+    L"读取以下文件耗时过长或需要过多内存，因此 Setup 停止了读取，未使用其中的内容：",
+    // cutShortOnSave
+    L"当前显示的部分或全部设置是游戏的默认设置，而不是 {file} 中保存的设置。"
+    L"如果保存，该文件将被替换为当前显示的设置，您自己添加的行将保留。",
+    // stillTooLarge
+    L"{file}：大于 8 MB，因此未作更改。",
+    // outOfMemory
+    L"Setup 在读取设置时内存不足，必须退出。未保存任何内容。",
+    // saveOutOfMemory
+    L"Setup 在保存时内存不足，因此未能保存设置。设置文件保持原样。",
+    // sheetFailed
+    L"无法显示 Setup 窗口，或窗口因系统错误而关闭。未保存任何内容。",
 };
 
 const NoticeTexts kTraditionalChinese = {
@@ -165,6 +233,24 @@ const NoticeTexts kTraditionalChinese = {
     L"{file}：無法寫入新檔案（磁碟是否已滿？）；舊檔案維持不變。",
     // leftAsWell
     L"{file}：此檔案也未變更。",
+    // savedTooLarge
+    L"{file} 大於 8 MB，遠大於任何設定檔，因此 Setup 未讀取該檔案。"
+    L"目前顯示的是遊戲的預設設定。即使儲存，該檔案也將維持不變。",
+    // tooLarge
+    L"下列遊戲檔案大於 8 MB，遠大於遊戲的任何檔案，因此 Setup 未讀取它們：",
+    // cutShort
+    L"讀取下列檔案耗時過長或需要過多記憶體，因此 Setup 停止讀取，未使用其中的內容：",
+    // cutShortOnSave
+    L"目前顯示的部分或全部設定是遊戲的預設設定，而不是 {file} 中儲存的設定。"
+    L"如果儲存，該檔案將以目前顯示的設定取代，您自行加入的行將會保留。",
+    // stillTooLarge
+    L"{file}：大於 8 MB，因此未變更。",
+    // outOfMemory
+    L"Setup 在讀取設定時記憶體不足，必須結束。未儲存任何內容。",
+    // saveOutOfMemory
+    L"Setup 在儲存時記憶體不足，因此無法儲存設定。設定檔維持原狀。",
+    // sheetFailed
+    L"無法顯示 Setup 視窗，或視窗因系統錯誤而關閉。未儲存任何內容。",
 };
 
 const NoticeTexts kPortuguese = {
@@ -211,6 +297,31 @@ const NoticeTexts kPortuguese = {
     L"antigo não foi alterado.",
     // leftAsWell
     L"{file}: ele também não foi alterado.",
+    // savedTooLarge
+    L"{file} tem mais de 8 MB, muito mais do que qualquer arquivo de configurações, por "
+    L"isso o Setup não o leu. As configurações exibidas são as padrão do jogo. Se você "
+    L"salvar, esse arquivo não será alterado.",
+    // tooLarge
+    L"O Setup não leu estes arquivos do jogo: cada um tem mais de 8 MB, muito mais do que "
+    L"qualquer arquivo do jogo:",
+    // cutShort
+    L"O Setup parou de ler estes arquivos porque a leitura demorou demais ou exigiu memória "
+    L"demais, e o que eles contêm não foi usado:",
+    // cutShortOnSave
+    L"Algumas ou todas as configurações exibidas são as padrão do jogo, e não as salvas em "
+    L"{file}. Se você salvar, esse arquivo será substituído pelas configurações exibidas; "
+    L"as linhas que você mesmo escreveu nele serão mantidas.",
+    // stillTooLarge
+    L"{file}: ele tem mais de 8 MB, por isso não foi alterado.",
+    // outOfMemory
+    L"O Setup ficou sem memória ao ler as configurações e precisa ser encerrado. Nada foi "
+    L"salvo.",
+    // saveOutOfMemory
+    L"O Setup ficou sem memória ao salvar, por isso as configurações não foram salvas. Os "
+    L"arquivos de configurações continuam como estavam.",
+    // sheetFailed
+    L"Não foi possível exibir a janela do Setup, ou ela foi fechada por um erro do sistema. "
+    L"Nada foi salvo.",
 };
 
 const NoticeTexts kRussian = {
@@ -257,6 +368,31 @@ const NoticeTexts kRussian = {
     L"изменён.",
     // leftAsWell
     L"{file}: этот файл тоже оставлен без изменений.",
+    // savedTooLarge
+    L"Файл {file} больше 8 МБ — намного больше любого файла настроек, поэтому программа "
+    L"Setup не стала его читать. Показаны настройки игры по умолчанию. При сохранении "
+    L"этот файл останется без изменений.",
+    // tooLarge
+    L"Программа Setup не стала читать эти файлы игры: каждый из них больше 8 МБ, намного "
+    L"больше любого файла игры:",
+    // cutShort
+    L"Программа Setup прервала чтение этих файлов, так как оно заняло слишком много времени "
+    L"или памяти, и их содержимое не использовано:",
+    // cutShortOnSave
+    L"Некоторые или все показанные настройки — это настройки игры по умолчанию, а не "
+    L"сохранённые в {file}. При сохранении этот файл будет заменён показанными "
+    L"настройками; ваши собственные строки в нём останутся.",
+    // stillTooLarge
+    L"{file}: файл больше 8 МБ, поэтому он оставлен без изменений.",
+    // outOfMemory
+    L"Программе Setup не хватило памяти при чтении настроек, и она будет закрыта. Ничего "
+    L"не сохранено.",
+    // saveOutOfMemory
+    L"Программе Setup не хватило памяти при сохранении, поэтому настройки не сохранены. "
+    L"Файлы настроек остались прежними.",
+    // sheetFailed
+    L"Не удалось показать окно программы Setup, или оно закрылось из-за системной ошибки. "
+    L"Ничего не сохранено.",
 };
 
 const NoticeTexts kJapanese = {
@@ -302,6 +438,31 @@ const NoticeTexts kJapanese = {
     L"(ディスクがいっぱいではありませんか？)。元のファイルは変更されていません。",
     // leftAsWell
     L"{file}：このファイルも変更していません。",
+    // savedTooLarge
+    L"{file} は 8 MB を超えており、どの設定ファイルよりもはるかに大きいため、"
+    L"Setup は読み込みませんでした。表示されている設定はゲームの既定値です。"
+    L"保存しても、このファイルは変更されません。",
+    // tooLarge
+    L"次のゲームのファイルは 8 MB を超えており、ゲームのどのファイルよりもはるかに"
+    L"大きいため、Setup は読み込みませんでした：",
+    // cutShort
+    L"次のファイルは読み込みに時間がかかりすぎるか、メモリを使いすぎるため、"
+    L"Setup は読み込みを中止し、その内容は使用しませんでした：",
+    // cutShortOnSave
+    L"表示されている設定の一部またはすべては、{file} "
+    L"に保存された設定ではなくゲームの既定値です。保存すると、"
+    L"このファイルは表示されている設定に置き換えられます。ご自分で書き加えた行は残ります。",
+    // stillTooLarge
+    L"{file}：8 MB を超えているため、変更していません。",
+    // outOfMemory
+    L"設定の読み込み中に Setup のメモリが不足したため、終了します。"
+    L"何も保存されていません。",
+    // saveOutOfMemory
+    L"保存中に Setup のメモリが不足したため、設定を保存できませんでした。"
+    L"設定ファイルは元のままです。",
+    // sheetFailed
+    L"Setup のウィンドウを表示できなかったか、システム エラーでウィンドウが閉じました。"
+    L"何も保存されていません。",
 };
 
 // Taiwan, Hong Kong and Macao write Traditional characters; the mainland and Singapore

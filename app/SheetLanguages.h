@@ -30,6 +30,20 @@ struct NoticeTexts {
   const wchar_t* notWritten;
   // Beside the client's copy that could not be saved: the game folder's file, not written either.
   const wchar_t* leftAsWell;
+  // Before the sheet: a saved file too large to read (kDataFileSizeLimit, 8 MB), which a save
+  // leaves alone; then the headings above lists of the client's files too large to read and of
+  // the files cut short, and what a save does with a saved file cut short.
+  const wchar_t* savedTooLarge;
+  const wchar_t* tooLarge;
+  const wchar_t* cutShort;
+  const wchar_t* cutShortOnSave;
+  // After a save: the saved file was still too large.
+  const wchar_t* stillTooLarge;
+  // Out of memory while reading the settings (the run ends) or while saving (nothing written).
+  const wchar_t* outOfMemory;
+  const wchar_t* saveOutOfMemory;
+  // The sheet could not be made, or its message loop failed.
+  const wchar_t* sheetFailed;
 };
 
 struct SheetLanguage {

@@ -58,6 +58,7 @@ struct SheetRun {
 struct FindContext {
   DWORD pid;
   HWND found;
+  HWND notice;
 };
 
 BOOL CALLBACK MatchSheet(HWND window, LPARAM lp) {
@@ -70,10 +71,13 @@ BOOL CALLBACK MatchSheet(HWND window, LPARAM lp) {
     context->found = window;
     return FALSE;
   }
+  if (pid == context->pid && IsWindowVisible(window) && !strcmp(title, "Setup"))
+    context->notice = window;
   return TRUE;
 }
 
 // From process creation to the sheet visible and idle (painted); then the peak working set.
+// A notice before the sheet is answered at once, as by a player who does not read it.
 SheetRun RunToSheet(const std::string& exe, const std::string& folder) {
   SheetRun run;
   STARTUPINFOA startup = {};
@@ -84,9 +88,13 @@ SheetRun RunToSheet(const std::string& exe, const std::string& folder) {
   if (!CreateProcessA(exe.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                       &startup, &process))
     return run;
-  FindContext context = {process.dwProcessId, nullptr};
+  FindContext context = {process.dwProcessId, nullptr, nullptr};
   while (!context.found && NowMs() - start < 30000) {
     EnumWindows(MatchSheet, reinterpret_cast<LPARAM>(&context));
+    if (context.notice && !context.found) {
+      PostMessageA(context.notice, WM_COMMAND, IDOK, 0);
+      context.notice = nullptr;
+    }
     if (!context.found)
       Sleep(1);
   }
@@ -187,6 +195,45 @@ void WriteForeignFile(int lines) {
   fclose(file);
 }
 
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  if (FILE* file = fopen(path.c_str(), "wb")) {
+    fwrite(bytes.data(), 1, bytes.size(), file);
+    fclose(file);
+  }
+}
+
+std::string ReadBytes(const std::string& path) {
+  std::string bytes;
+  if (FILE* file = fopen(path.c_str(), "rb")) {
+    char buffer[65536];
+    size_t got;
+    while ((got = fread(buffer, 1, sizeof(buffer), file)) > 0) bytes.append(buffer, got);
+    fclose(file);
+  }
+  return bytes;
+}
+
+// The demo folder once more, with the program, beside it, where the saved file, the client's
+// defaults and its messages each end in 100,000 elseif branches, which Lua 5.1 compiles in
+// quadratic time.
+std::string MakeSlowFolder(const std::string& folder, const std::string& setup) {
+  const std::string slow = folder + "-slow";
+  const std::string lua = slow + "\\System\\LuaFiles514\\";
+  CreateDirectoryA(slow.c_str(), nullptr);
+  CreateDirectoryA((slow + "\\System").c_str(), nullptr);
+  CreateDirectoryA(lua.c_str(), nullptr);
+  CreateDirectoryA((slow + "\\savedata").c_str(), nullptr);
+  std::string bomb = "\r\nlocal x = 0 if x == 1 then";
+  for (int i = 0; i < 100000; ++i) bomb += " elseif x == 2 then";
+  bomb += " end\r\n";
+  const std::string demo = folder + "\\System\\LuaFiles514\\";
+  WriteBytes(lua + "MsgString.lua", ReadBytes(demo + "MsgString.lua") + bomb);
+  WriteBytes(lua + "OptionInfo.lua", ReadBytes(demo + "OptionInfo.lua") + bomb);
+  WriteBytes(slow + "\\savedata\\OptionInfo.lua", "OptionInfoList[\"WIDTH\"] = 1024" + bomb);
+  CopyFileA(setup.c_str(), (slow + "\\TessarilSetup.exe").c_str(), FALSE);
+  return slow;
+}
+
 std::string Row(const char* what, double mine, double base, const char* unit, const char* target) {
   char line[256];
   if (base > 0)
@@ -210,12 +257,25 @@ int main(int argc, char** argv) {
   InitNameTable();
   CRegistry::CreateInstance();
 
-  // 1 and 4: time to sheet and peak working set, the two programs alternating; at 100 % and
-  // at 150 % display scaling, where the program draws its larger pictures.
+  // 1 and 4: time to sheet and peak working set, the two programs alternating; at 100 %, and
+  // at 150 % and 200 % display scaling, where the program decodes its master picture.
   const SheetFigures at100 = RunSheets(setup, baseline, folder, runs, 96);
   const SheetFigures at150 = RunSheets(setup, baseline, folder, runs, 144);
+  const SheetFigures at200 = RunSheets(setup, baseline, folder, runs, 192);
   const std::vector<double>&sheetMine = at100.msMine, &sheetBase = at100.msBase,
         &memMine = at100.memMine, &memBase = at100.memBase;
+
+  // 6: time to sheet with slow files in all three places against the demo folder, alternating.
+  const std::string slowFolder = MakeSlowFolder(folder, setup);
+  std::vector<double> slowMs, demoMs;
+  for (int i = 0; i < runs; ++i) {
+    const SheetRun slow = RunToSheet(slowFolder + "\\TessarilSetup.exe", slowFolder);
+    const SheetRun demo = RunToSheet(setup, folder);
+    if (slow.ms >= 0 && demo.ms >= 0) {
+      slowMs.push_back(slow.ms);
+      demoMs.push_back(demo.ms);
+    }
+  }
 
   // 2: start-up work in-process against its floor, alternating; and where the time goes.
   std::vector<double> enumMs, registryMs, filesMs, workMine, workFloor;
@@ -297,6 +357,8 @@ int main(int argc, char** argv) {
   table += Row("1. Time to sheet", Median(sheetMine), Median(sheetBase), "ms", "ratio <= 1.10");
   table += Row("1. Time to sheet at 150 %", Median(at150.msMine), Median(at150.msBase), "ms",
                "ratio <= 1.10");
+  table += Row("1. Time to sheet at 200 %", Median(at200.msMine), Median(at200.msBase), "ms",
+               "ratio <= 1.10");
   table += Row("   start-up: enumeration (in-process)", Median(enumMs), 0, "ms", "");
   table +=
       Row("   start-up: registry load with defaults (in-process)", Median(registryMs), 0, "ms", "");
@@ -315,6 +377,8 @@ int main(int argc, char** argv) {
                "at most 2 MiB more");
   table += Row("4. Peak working set with the sheet open at 150 %", Median(at150.memMine),
                Median(at150.memBase), "MiB", "at most 2 MiB more");
+  table += Row("4. Peak working set with the sheet open at 200 %", Median(at200.memMine),
+               Median(at200.memBase), "MiB", "at most 3 MiB more");
   for (int s = 0; s < 3; ++s) {
     char what[96];
     snprintf(what, sizeof(what), "5. Load, %d foreign lines", sizes[s]);
@@ -322,11 +386,15 @@ int main(int argc, char** argv) {
     snprintf(what, sizeof(what), "5. Save, %d foreign lines", sizes[s]);
     table += Row(what, saveMs[s], s ? saveMs[s - 1] : 0, "ms", s == 2 ? "<= 11 x 10,000" : "");
   }
-  char notes[320];
+  table += Row("6. Time to sheet, slow files in all three places / demo folder", Median(slowMs),
+               Median(demoMs), "ms", "at most 1500 ms more");
+  char notes[560];
   snprintf(notes, sizeof(notes),
-           "\nMemory difference: %.2f MiB at 100 %%, %.2f MiB at 150 %%. Figure 2 leaves out the "
-           "enumeration, the same platform calls on both sides.\n",
-           Median(memMine) - Median(memBase), Median(at150.memMine) - Median(at150.memBase));
+           "\nMemory difference: %.2f MiB at 100 %%, %.2f MiB at 150 %%, %.2f MiB at 200 %%. "
+           "Figure 2 leaves out the enumeration, the same platform calls on both sides. Figure "
+           "6: %.0f ms more with the slow files (the notice before that sheet answered at once).\n",
+           Median(memMine) - Median(memBase), Median(at150.memMine) - Median(at150.memBase),
+           Median(at200.memMine) - Median(at200.memBase), Median(slowMs) - Median(demoMs));
   table += notes;
   fputs(table.c_str(), stdout);
   if (FILE* file = fopen(out.c_str(), "wb")) {

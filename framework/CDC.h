@@ -76,13 +76,6 @@ class CDCT {
               DWORD rop) {
     return ::BitBlt(m_hDC, x, y, width, height, source, sourceX, sourceY, rop);
   }
-  // The whole of a bottom-up or top-down DIB, one to one.
-  int SetDIBitsToDevice(int x, int y, int width, int height, const void* bits,
-                        const BITMAPINFO* info) {
-    const UINT rows = static_cast<UINT>(height);
-    return ::SetDIBitsToDevice(m_hDC, x, y, width, height, 0, 0, 0, rows, bits, info,
-                               DIB_RGB_COLORS);
-  }
   operator HDC() const { return m_hDC; }
 
  protected:

@@ -54,8 +54,10 @@ INT_PTR CPropertySheet::DoModal() {
     return -1;
   if (!m_hWnd)  // no initialisation call came: take the sheet over now, still hidden
     Initialize(reinterpret_cast<HWND>(created));
-  RunModalLoop();
-  const INT_PTR result = PropSheet_GetResult(m_hWnd) > 0 ? IDOK : IDCANCEL;
+  const bool looped = RunModalLoop();
+  if (!m_hWnd)  // destroyed from within: nothing was applied
+    return looped ? IDCANCEL : -1;
+  const INT_PTR result = !looped ? -1 : PropSheet_GetResult(m_hWnd) > 0 ? IDOK : IDCANCEL;
   DestroyWindow();
   return result;
 }
@@ -85,17 +87,20 @@ void CPropertySheet::Initialize(HWND hwnd) {
 // keys (Tab, Ctrl+Tab, Enter, Escape), else the usual translate and dispatch. The sheet is
 // shown when the loop first finds nothing to do, with everything its creation queued done.
 // It marks itself closed after OK or Cancel by reporting no current page.
-void CPropertySheet::RunModalLoop() {
-  MSG msg;
+bool CPropertySheet::RunModalLoop() {
+  MSG msg = {};
   bool shown = false;
-  while (PropSheet_GetCurrentPageHwnd(m_hWnd)) {
+  while (m_hWnd && PropSheet_GetCurrentPageHwnd(m_hWnd)) {
     if (!shown && !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
       ShowWindow(m_hWnd, SW_SHOWNORMAL);
       shown = true;
     }
-    if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == -1)
+      return false;  // no message to act on; the caller closes the sheet
+    if (got == 0) {
       PostQuitMessage(static_cast<int>(msg.wParam));  // for whoever runs the outer loop
-      return;
+      return true;
     }
     CPropertyPage* page = GetActivePage();
     if (page && page->PreTranslateMessage(&msg))
@@ -105,6 +110,7 @@ void CPropertySheet::RunModalLoop() {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
+  return true;
 }
 
 LRESULT CALLBACK CPropertySheet::SheetProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,

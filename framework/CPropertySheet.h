@@ -26,7 +26,8 @@ class CPropertySheet : public CWnd {
   CPropertyPage* GetActivePage() const;
 
   // Shows the sheet and returns when it has closed: IDOK when the pages applied, else
-  // IDCANCEL; -1 when it could not be shown. The window is destroyed on return.
+  // IDCANCEL; -1 when it could not be shown or its message loop failed. The window is
+  // destroyed on return.
   INT_PTR DoModal();
 
   // Runs while comctl32 initialises the sheet (its WM_INITDIALOG), once the frame has laid out
@@ -37,7 +38,8 @@ class CPropertySheet : public CWnd {
 
  private:
   void Initialize(HWND hwnd);
-  void RunModalLoop();
+  // False when getting a message failed; the sheet is then closed as if cancelled.
+  bool RunModalLoop();
   static int CALLBACK SheetCallback(HWND hwnd, UINT message, LPARAM lParam);
   static LRESULT CALLBACK SheetProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                     UINT_PTR subclassId, DWORD_PTR self);

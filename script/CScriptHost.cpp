@@ -5,6 +5,7 @@
 #include <limits.h>
 #include <string.h>
 
+#include <algorithm>
 #include <new>
 
 extern "C" {
@@ -12,6 +13,7 @@ extern "C" {
 #include <lua.h>
 }
 
+#include "script/ChunkLayout.h"
 #include "script/DataFileText.h"
 #include "script/SavedOptionFile.h"
 #include "script/ScriptPlatform.h"
@@ -29,6 +31,8 @@ const int kHookInterval = 1000;
 const size_t kReadPiece = 1024;
 // Stopped files remembered at most; older ones are forgotten.
 const size_t kStoppedFilesKept = 32;
+// The file argument of a text that is no data file.
+const int kNoDataFile = -1;
 
 bool Elapsed(unsigned long start, unsigned long budget) {
   return static_cast<unsigned long>(TickMs() - start) > budget;
@@ -40,6 +44,7 @@ struct ChunkReader {
   const std::string* bytes;
   size_t next;
   unsigned long start;
+  unsigned long limitMs;
   bool timedOut;
 };
 
@@ -48,7 +53,7 @@ const char* ReadPiece(lua_State*, void* ud, size_t* size) {
   *size = 0;
   if (reader->next >= reader->bytes->size())
     return nullptr;
-  if (Elapsed(reader->start, CScriptHost::kRunTimeBudgetMs)) {
+  if (Elapsed(reader->start, reader->limitMs)) {
     reader->timedOut = true;
     return nullptr;
   }
@@ -175,11 +180,15 @@ CScriptHost::CScriptHost()
       m_collecting(false),
       m_running(false),
       m_runStart(0),
+      m_runLimitMs(kRunTimeBudgetMs),
       m_runAllocated(0),
       m_runInstructions(0),
       m_runStopped(false),
       m_chunk(),
-      m_chunkRemembered(false) {
+      m_chunkFile(kNoDataFile),
+      m_budgetOn(false),
+      m_budgetUsedMs(0),
+      m_lookupStart(0) {
   if (!m_L)
     return;
   m_baseAlloc = lua_getallocf(m_L, &m_baseAllocUd);
@@ -240,6 +249,13 @@ void CScriptHost::BudgetHook(lua_State* L, lua_Debug*) {
   luaL_error(L, "run stopped by a bound");
 }
 
+void CScriptHost::StartBudget() {
+  m_budgetOn = true;
+  m_budgetUsedMs = 0;
+}
+
+void CScriptHost::EndBudget() { m_budgetOn = false; }
+
 int CScriptHost::GetSavedOption(const char* key, int defaultValue) {
   return GetNumber(kNameSavedOptionFile, GetName(kNameOptionInfoList), key, defaultValue);
 }
@@ -267,7 +283,7 @@ bool CScriptHost::Compiles(const std::string& text) {
   bool compiles = false;
   try {
     CollectGarbage();
-    compiles = LoadBytes("(new file)", LuaSource(text), false);
+    compiles = LoadBytes("(new file)", LuaSource(text), kNoDataFile);
   } catch (const std::bad_alloc&) {
     // Not known to compile.
   }
@@ -279,6 +295,7 @@ bool CScriptHost::Compiles(const std::string& text) {
 int CScriptHost::GetNumber(int file, const char* table, const char* key, int defaultValue) {
   if (!m_L)
     return defaultValue;
+  BeginLookup();
   const int top = lua_gettop(m_L);
   int result = defaultValue;
   try {
@@ -287,7 +304,7 @@ int CScriptHost::GetNumber(int file, const char* table, const char* key, int def
   } catch (const std::bad_alloc&) {
     // Out of memory for a file's bytes or name: the default stands.
   }
-  EndRun();
+  EndLookup();
   // The whole lookup leaves the stack as it found it, the table included.
   lua_settop(m_L, top);
   return result;
@@ -296,6 +313,7 @@ int CScriptHost::GetNumber(int file, const char* table, const char* key, int def
 const char* CScriptHost::GetText(const char* table, const char* key) {
   if (!m_L)
     return "";
+  BeginLookup();
   const int top = lua_gettop(m_L);
   const char* result = "";
   try {
@@ -307,7 +325,7 @@ const char* CScriptHost::GetText(const char* table, const char* key) {
   } catch (const std::bad_alloc&) {
     // The message text keeps its last value; this lookup answers the empty text.
   }
-  EndRun();
+  EndLookup();
   lua_settop(m_L, top);
   return result;
 }
@@ -321,15 +339,17 @@ bool CScriptHost::Lookup(int file, const char* table, const char* key, int type)
 
 bool CScriptHost::PrepareFile(int file) {
   if (file == kNameSavedOptionFile) {
+    if (Refused(kNameSavedOptionFile))
+      return false;  // as a run that failed: the client's defaults are not asked either
     if (!LoadSavedFile())
-      return LoadChunk(GetName(kNameDefaultOptionFile));
+      return LoadChunk(kNameDefaultOptionFile);
     // Fresh tables let a file of single assignments run, and drop entries of earlier runs.
     if (MakeFreshTables(GetName(kNameCmdOnOffList), GetName(kNameOptionInfoList)))
       return true;
   } else if (file == kNameDefaultOptionFile) {
-    return LoadChunk(GetName(file));
+    return LoadChunk(kNameDefaultOptionFile);
   } else if (file == kNameMsgStringFile) {
-    if (!LoadChunk(GetName(file)))
+    if (!LoadChunk(kNameMsgStringFile))
       return false;
     if (MakeFreshTables(GetName(kNameSetupMsg), nullptr))
       return true;
@@ -340,11 +360,12 @@ bool CScriptHost::PrepareFile(int file) {
   return false;
 }
 
-bool CScriptHost::LoadChunk(const char* baseName) {
-  if (!baseName)
+bool CScriptHost::LoadChunk(int file) {
+  const char* name = GetName(file);
+  if (!name || Refused(file))
     return false;
-  const std::string base(baseName);
-  return LoadDataFile(base + ".lub") || LoadDataFile(base + ".lua");
+  const std::string base(name);
+  return LoadDataFile(file, base + ".lub") || LoadDataFile(file, base + ".lua");
 }
 
 bool CScriptHost::FindValue(const char* table, const char* key, int type) {
@@ -356,8 +377,11 @@ bool CScriptHost::FindValue(const char* table, const char* key, int type) {
   EndRun();
   if (status != 0) {
     lua_settop(m_L, base);  // drops the error text
-    if (stopped && m_chunkRemembered)
+    if (stopped && m_chunkFile != kNoDataFile) {
       Remember(m_chunk, false);
+      if (m_budgetOn)
+        NoteUnread(m_chunkFile, m_chunk.path, false);
+    }
     return false;
   }
   FetchCall call = {table, key, false};
@@ -367,14 +391,18 @@ bool CScriptHost::FindValue(const char* table, const char* key, int type) {
   return lua_type(m_L, -1) == type;
 }
 
-bool CScriptHost::LoadDataFile(const std::string& path) {
+bool CScriptHost::LoadDataFile(int file, const std::string& path) {
   std::string bytes;
-  if (ReadWholeFile(path, bytes) != FileRead::kRead)
+  const FileRead read = ReadWholeFile(path, bytes);
+  if (read == FileRead::kTooLarge)
+    NoteUnread(file, path, true);
+  if (read != FileRead::kRead)
     return false;
-  // A chunk is read again in binary, as luaL_loadfile reopens the file for it.
+  // A chunk is read again in binary, as luaL_loadfile reopens the file for it, and is made
+  // from a 32-bit Lua: re-laid here, out of any Lua call, as it may run out of memory.
   if (IsPrecompiledFile(bytes))
-    return LoadBytes(path, PrecompiledChunk(bytes), true);
-  return LoadBytes(path, LuaSource(TextModeView(std::move(bytes))), true);
+    return LoadBytes(path, NativeChunk(PrecompiledChunk(bytes)), file);
+  return LoadBytes(path, LuaSource(TextModeView(std::move(bytes))), file);
 }
 
 bool CScriptHost::LoadSavedFile() {
@@ -384,10 +412,11 @@ bool CScriptHost::LoadSavedFile() {
   SavedFileText saved = ReadSavedOptionFile();
   if (saved.status != SavedFileStatus::kText)
     return false;
-  return LoadBytes(saved.path, LuaSource(std::move(saved.text)), true);
+  return LoadBytes(saved.path, LuaSource(std::move(saved.text)), kNameSavedOptionFile);
 }
 
-bool CScriptHost::LoadBytes(const std::string& path, const std::string& bytes, bool remember) {
+bool CScriptHost::LoadBytes(const std::string& path, const std::string& bytes, int file) {
+  const bool remember = file != kNoDataFile;
   // Everything that may throw happens here, before the protected call.
   ChunkId id = {path, Fingerprint(bytes), bytes.size()};
   const std::string chunkName = "@" + path;
@@ -395,15 +424,16 @@ bool CScriptHost::LoadBytes(const std::string& path, const std::string& bytes, b
     if (stopped->atLoad || lua_cpcall(m_L, ProtectedPushStoppedRun, nullptr) != 0)
       return false;
     lua_rawgeti(m_L, LUA_REGISTRYINDEX, kResultSlot);
-    m_chunkRemembered = false;
+    m_chunkFile = kNoDataFile;
     return true;
   }
   m_running = true;
   m_runStart = TickMs();
+  m_runLimitMs = RunTimeLimit();
   m_runAllocated = 0;
   m_runInstructions = 0;
   m_runStopped = false;
-  ChunkReader reader = {&bytes, 0, m_runStart, false};
+  ChunkReader reader = {&bytes, 0, m_runStart, m_runLimitMs, false};
   LoadCall call = {&reader, chunkName.c_str(), -1};
   const bool loaded =
       lua_cpcall(m_L, ProtectedLoad, &call) == 0 && call.status == 0 && !reader.timedOut;
@@ -411,19 +441,72 @@ bool CScriptHost::LoadBytes(const std::string& path, const std::string& bytes, b
     // A parse cut short by the clock counts as failed even if what it read compiled.
     const bool stopped = reader.timedOut || m_runStopped;
     EndRun();
-    if (stopped && remember)
+    if (stopped && remember) {
       Remember(id, true);
+      if (m_budgetOn)
+        NoteUnread(file, path, false);
+    }
     return false;
   }
   lua_rawgeti(m_L, LUA_REGISTRYINDEX, kResultSlot);
   m_chunk = std::move(id);
-  m_chunkRemembered = remember;
+  m_chunkFile = file;
   return true;
+}
+
+void CScriptHost::BeginLookup() { m_lookupStart = TickMs(); }
+
+void CScriptHost::EndLookup() {
+  EndRun();
+  if (m_budgetOn)
+    m_budgetUsedMs += static_cast<unsigned long>(TickMs() - m_lookupStart);
 }
 
 void CScriptHost::EndRun() { m_running = false; }
 
-bool CScriptHost::OverTime() const { return m_running && Elapsed(m_runStart, kRunTimeBudgetMs); }
+bool CScriptHost::OverTime() const { return m_running && Elapsed(m_runStart, m_runLimitMs); }
+
+unsigned long CScriptHost::RunTimeLimit() const {
+  unsigned long limit = kRunTimeBudgetMs;
+  if (m_budgetOn) {
+    limit = std::min(limit, kStartupBudgetMs / 3);
+    limit = std::min(limit, BudgetLeft());
+  }
+  return limit;
+}
+
+unsigned long CScriptHost::BudgetLeft() const {
+  const unsigned long used = m_budgetUsedMs + static_cast<unsigned long>(TickMs() - m_lookupStart);
+  return used < kStartupBudgetMs ? kStartupBudgetMs - used : 0;
+}
+
+bool CScriptHost::Refused(int file) {
+  for (const UnreadFile& unread : m_unread) {
+    if (unread.file == file && !unread.tooLarge)
+      return true;
+  }
+  if (!m_budgetOn || BudgetLeft() > 0)
+    return false;
+  NoteUnread(file, std::string(), false);
+  return true;
+}
+
+void CScriptHost::NoteUnread(int file, const std::string& path, bool tooLarge) {
+  try {
+    for (UnreadFile& known : m_unread) {
+      if (known.file != file || known.tooLarge != tooLarge)
+        continue;
+      if (!tooLarge || known.path == path) {
+        if (known.path.empty())
+          known.path = path;
+        return;
+      }
+    }
+    m_unread.push_back(UnreadFile{file, path, tooLarge});
+  } catch (const std::bad_alloc&) {
+    // Not noted: the player is not told of this file, which is read again.
+  }
+}
 
 const CScriptHost::StoppedFile* CScriptHost::FindStopped(const ChunkId& id) const {
   for (const StoppedFile& stopped : m_stopped) {

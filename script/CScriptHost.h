@@ -19,14 +19,38 @@ struct lua_Debug;
 class CScriptHost : public ClientDefaults {
  public:
   // Bounds of one run of a data file, its compiling included. Real files stay far below all
-  // four; the time bound leaves a 10 MB file room to compile on a slow, busy machine.
+  // four; the time bound leaves a file of the size limit room to compile on a slow, busy
+  // machine.
   static const int kRunInstructionBudget = 20000000;
   static const size_t kMemoryCeiling = 192u * 1024u * 1024u;        // held at once
   static const size_t kRunAllocationBudget = 512u * 1024u * 1024u;  // asked for in all
   static const unsigned long kRunTimeBudgetMs = 5000;
+  // Start-up's lookups together, from StartBudget to EndBudget, reading included. The largest
+  // plausible real files (a 256 KB message file, 16 KB of defaults, a 64 KB saved file) take 60
+  // to 90 ms for all of start-up's lookups on one busy AMD EPYC core; a machine about nine times
+  // slower still reads them whole. What is left of the 1.5 s that a folder of slow files may
+  // add to the sheet goes to the notice and to reading them. No one run takes more than a third
+  // of it, so that one slow file leaves time for the others.
+  static const unsigned long kStartupBudgetMs = 800;
+
+  // A data file that was not read whole: larger than kDataFileSizeLimit (each such candidate
+  // file, by its path), or cut short at start-up: stopped by a bound, or not read because the
+  // start-up's time was spent (by the data file's name-table entry, with the path of the file
+  // that was stopped, else empty). A file cut short is not read again in this process.
+  struct UnreadFile {
+    int file;  // name-table entry of the data file
+    std::string path;
+    bool tooLarge;
+  };
 
   CScriptHost();
   ~CScriptHost();
+
+  // From here to EndBudget every lookup shares kStartupBudgetMs; once it is spent, each answers
+  // as a failed run does.
+  void StartBudget();
+  void EndBudget();
+  const std::vector<UnreadFile>& UnreadFiles() const { return m_unread; }
 
   // Saved option file ("savedata\OptionInfo.lua", or the client's virtualized copy of it;
   // source text only), falling back to the client's defaults per file.
@@ -79,18 +103,30 @@ class CScriptHost : public ClientDefaults {
   bool Lookup(int file, const char* table, const char* key, int type);
   // On success the file's chunk is on top of the stack, not yet run.
   bool PrepareFile(int file);
-  // The client's ".lub", else its ".lua"; either may be source or precompiled.
-  bool LoadChunk(const char* baseName);
+  // The client's ".lub", else its ".lua" (file: the name-table entry of its base name); either
+  // may be source or precompiled.
+  bool LoadChunk(int file);
   // Runs the chunk on top of the stack, then pushes table[key] if it has the type asked for.
   bool FindValue(const char* table, const char* key, int type);
 
-  bool LoadDataFile(const std::string& path);
+  bool LoadDataFile(int file, const std::string& path);
   bool LoadSavedFile();
   // Starts a run and compiles the bytes under its bounds; on success the chunk is on top of
-  // the stack. A remembered file that was stopped loads as it ended then.
-  bool LoadBytes(const std::string& path, const std::string& bytes, bool remember);
+  // the stack. file: the data file's name-table entry, or kNoDataFile for a text that is none
+  // (which is not remembered). A remembered file that was stopped loads as it ended then.
+  bool LoadBytes(const std::string& path, const std::string& bytes, int file);
+  void BeginLookup();
+  void EndLookup();
   void EndRun();
   bool OverTime() const;
+  // What the run that starts now may take: its own bound, and at start-up its share of the
+  // time left.
+  unsigned long RunTimeLimit() const;
+  unsigned long BudgetLeft() const;
+  // True when the data file is not to be read: cut short before, or the start-up's time is
+  // spent (then it is cut short from now on).
+  bool Refused(int file);
+  void NoteUnread(int file, const std::string& path, bool tooLarge);
   const StoppedFile* FindStopped(const ChunkId& id) const;
   void Remember(const ChunkId& id, bool atLoad);
 
@@ -108,15 +144,23 @@ class CScriptHost : public ClientDefaults {
   bool m_boundHit;
   bool m_collecting;
 
-  // The run under way: its start, what it has used, whether a bound stopped it.
+  // The run under way: its start and time limit, what it has used, whether a bound stopped it.
   bool m_running;
   unsigned long m_runStart;
+  unsigned long m_runLimitMs;
   size_t m_runAllocated;
   int m_runInstructions;
   bool m_runStopped;
   ChunkId m_chunk;  // the chunk of the run, once loaded
-  bool m_chunkRemembered;
+  int m_chunkFile;  // its data file, or kNoDataFile when it is not remembered
   std::vector<StoppedFile> m_stopped;
+
+  // Start-up's shared time: whether it counts, what the lookups before this one took, and when
+  // this one began.
+  bool m_budgetOn;
+  unsigned long m_budgetUsedMs;
+  unsigned long m_lookupStart;
+  std::vector<UnreadFile> m_unread;
 };
 
 extern CScriptHost g_scriptHost;

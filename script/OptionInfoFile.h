@@ -21,6 +21,7 @@ enum class SaveProblem {
   kNone,
   kUnreadable,    // it still could not be read, so its own lines could not be kept
   kUnfitUnicode,  // Unicode text the system code page cannot hold
+  kTooLarge,      // still larger than any settings file
   kWouldNotLoad,  // with the program's lines dropped, the client could no longer load it
   kNotWritten,    // writing the new file failed (a full disk, say)
 };
@@ -35,7 +36,8 @@ struct OptionFileState {
   bool nulInLines = false;  // a kept line with a NUL byte, which a save keeps up to there
   // The new file: composed by the first save step, put in place by the last.
   std::string draft;
-  bool drafted = false;
+  bool drafted = false;   // the kept lines are in the draft
+  bool composed = false;  // the option block too, and the whole checked to load
   SaveProblem problem = SaveProblem::kNone;
   std::vector<std::string> notWritten;  // kNotWritten: the files that kept their old bytes
 };
@@ -47,8 +49,12 @@ void LoadOptionInfo();
 // First save step: the new file's text begins with the kept lines. False when the old file is
 // to be left as it is (file.problem says why).
 bool WriteOptionFileLines(OptionFileState& file);
-// Last save step: appends the program's option block and puts the new file in the place of
-// the game folder's file and of the client's copy, each in one step. False when either kept
+// Appends the program's option block to the draft and checks that the client can load the
+// whole, in memory only, so that nothing is written unless all of it could be composed. False
+// when the old file is to be left as it is (file.problem says why).
+bool ComposeOptionBlock(OptionFileState& file);
+// Last save step: composes the block unless that was done, then puts the new file in the place
+// of the game folder's file and of the client's copy, each in one step. False when either kept
 // its old bytes (file.problem says why).
 bool SaveOptionInfo(OptionFileState& file);
 

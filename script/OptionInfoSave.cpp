@@ -49,22 +49,30 @@ void CScriptHost::WriteCmdOnOffLine(std::string& file, const char* key, int valu
 bool WriteOptionFileLines(OptionFileState& file) {
   file.draft.clear();
   file.drafted = false;
+  file.composed = false;
   file.problem = SaveProblem::kNone;
   CRegistry* record = CRegistry::GetInstance();
   if (!record)
     return false;
   if (file.status == SavedFileStatus::kUnreadable ||
-      file.status == SavedFileStatus::kUnfitUnicode) {
+      file.status == SavedFileStatus::kUnfitUnicode || file.status == SavedFileStatus::kTooLarge) {
     // Its lines were not known at start-up; a lock may have cleared since. A file that still
     // cannot be read is left alone rather than replaced blindly.
     const SavedFileText now = ReadSavedOptionFile();
-    if (now.status == SavedFileStatus::kUnreadable) {
-      file.problem = SaveProblem::kUnreadable;
-      return false;
-    }
-    if (now.status == SavedFileStatus::kUnfitUnicode) {
-      file.problem = SaveProblem::kUnfitUnicode;
-      return false;
+    switch (now.status) {
+      case SavedFileStatus::kUnreadable:
+        file.problem = SaveProblem::kUnreadable;
+        return false;
+      case SavedFileStatus::kUnfitUnicode:
+        file.problem = SaveProblem::kUnfitUnicode;
+        return false;
+      case SavedFileStatus::kTooLarge:
+        file.problem = SaveProblem::kTooLarge;
+        return false;
+      case SavedFileStatus::kAbsent:
+      case SavedFileStatus::kText:
+      case SavedFileStatus::kPrecompiled:
+        break;
     }
     TakeForeignLines(now, file, *record);
   }
@@ -76,7 +84,7 @@ bool WriteOptionFileLines(OptionFileState& file) {
   return true;
 }
 
-bool SaveOptionInfo(OptionFileState& file) {
+bool ComposeOptionBlock(OptionFileState& file) {
   CRegistry* record = CRegistry::GetInstance();
   if (!record || !file.drafted)
     return false;
@@ -96,6 +104,14 @@ bool SaveOptionInfo(OptionFileState& file) {
     file.problem = SaveProblem::kWouldNotLoad;
     return false;
   }
+  file.composed = true;
+  return true;
+}
+
+bool SaveOptionInfo(OptionFileState& file) {
+  if (!file.composed && !ComposeOptionBlock(file))
+    return false;
+  file.composed = false;
   // The client reads its copy; should the copy go, it reads the game folder's file again: both
   // get the same bytes, each whole or not at all.
   std::vector<std::string> places = {SavedOptionFilePath()};

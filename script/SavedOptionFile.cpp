@@ -49,8 +49,9 @@ SavedFileText ReadSavedOptionFile() {
     read = ReadWholeFile(saved.path, bytes);
   }
   if (read != FileRead::kRead) {
-    saved.status =
-        read == FileRead::kAbsent ? SavedFileStatus::kAbsent : SavedFileStatus::kUnreadable;
+    saved.status = read == FileRead::kAbsent     ? SavedFileStatus::kAbsent
+                   : read == FileRead::kTooLarge ? SavedFileStatus::kTooLarge
+                                                 : SavedFileStatus::kUnreadable;
     return saved;
   }
   if (!FromEditorEncoding(bytes)) {

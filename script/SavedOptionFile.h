@@ -18,6 +18,7 @@ enum class SavedFileStatus {
   kUnreadable,    // there, but it could not be read (in use elsewhere, access denied)
   kPrecompiled,   // a compiled chunk, which the program never runs
   kUnfitUnicode,  // UTF-16 with characters the system code page cannot hold
+  kTooLarge,      // larger than any settings file (kDataFileSizeLimit): not read at all
 };
 
 struct SavedFileText {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "framework/CFile.h"
@@ -66,14 +67,21 @@ FileRead ReadWholeFile(const std::string& path, std::string& bytes) {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? FileRead::kAbsent
                                                                           : FileRead::kUnreadable;
   }
-  // Straight into the string, sized for the whole file and one byte more to see its end; a
-  // file that grows meanwhile is read whole all the same.
+  // The size is known before anything is read: a file too large is never taken into memory.
   const long long length = file.GetLength();
+  if (length > static_cast<long long>(kDataFileSizeLimit))
+    return FileRead::kTooLarge;
+  // Straight into the string, sized for the whole file and one byte more to see its end; a
+  // file that grows meanwhile is read whole all the same, up to the limit.
   size_t done = 0;
-  bytes.resize(length >= 0 && length < (1ll << 30) ? static_cast<size_t>(length) + 1 : 65536);
+  bytes.resize(length >= 0 ? static_cast<size_t>(length) + 1 : 65536);
   for (;;) {
+    if (done > kDataFileSizeLimit) {
+      bytes.clear();
+      return FileRead::kTooLarge;
+    }
     if (done == bytes.size())
-      bytes.resize(bytes.size() * 2);
+      bytes.resize(std::min(bytes.size() * 2, kDataFileSizeLimit + 1));
     const size_t room = bytes.size() - done;
     UINT got = 0;
     if (!file.Read(&bytes[done], static_cast<UINT>(room < (1u << 24) ? room : 1u << 24), &got))

@@ -3,12 +3,20 @@
 // implements them over Win32; the native fuzzing build over files in memory.
 #pragma once
 
+#include <stddef.h>
+
 #include <string>
 
-enum class FileRead { kRead, kAbsent, kUnreadable };
+enum class FileRead { kRead, kAbsent, kUnreadable, kTooLarge };
+
+// No data file larger than this is read. The game's own files are a few kilobytes (its message
+// file at most some hundreds); at this size a file, its kept lines and a run of it still fit a
+// 32-bit process's memory many times over, and what is larger is a log or a disk error.
+const size_t kDataFileSizeLimit = 8u << 20;
 
 // The whole file. kAbsent when neither it nor its folder exists; kUnreadable when it exists
-// but cannot be read (held open without sharing, access denied, a folder in its place).
+// but cannot be read (held open without sharing, access denied, a folder in its place);
+// kTooLarge, with nothing read, when it holds more than kDataFileSizeLimit bytes.
 FileRead ReadWholeFile(const std::string& path, std::string& bytes);
 
 // Puts `bytes` in the place of `path` in one step: written beside it, flushed to the disk,

@@ -2,10 +2,11 @@
 """Draws the setup pages' background pictures: character artwork on a white ground.
 
 Usage: draw-bitmaps.py OUT_DIR
-Writes each picture at 100 % (SystemBack.bmp 573x437, OptionBack.bmp 514x437) and as larger
-masters for scaled displays (SystemBack150.bmp, SystemBack200.bmp, ...): the same shapes drawn
-at 1.5 and 2 times the size, so a scaled page shows sharp, smooth art instead of enlarged
-pixels. Also writes the application icon, TessarilSetup.ico.
+Writes each picture at 100 % as an uncompressed bitmap (SystemBack.bmp 573x437, OptionBack.bmp
+514x437) and as a master for scaled displays, the same shapes drawn at twice the size, as PNG
+(SystemBack200.png, OptionBack200.png): a scaled page shows sharp, smooth art instead of
+enlarged pixels, and the white ground compresses to almost nothing. Also writes the application
+icon, TessarilSetup.ico.
 
 Everything is computed from the shapes below, so the output is the same on every run, and
 the 100 % pictures are exactly what they were before the masters existed.
@@ -388,6 +389,30 @@ def option_back(scale):
     return cv
 
 
+def png(width, height, colour_type, rows):
+    """A PNG of rows of 8-bit samples, each row filtered by its difference from the one above.
+    Fixed settings and no time chunk: the same rows give the same bytes."""
+    raw, above = bytearray(), bytes(len(rows[0]))
+    for row in rows:
+        raw += b"\2" + bytes((a - b) & 0xFF for a, b in zip(row, above))
+        above = row
+
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data +
+                struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+
+    header = struct.pack(">IIBBBBB", width, height, 8, colour_type, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9))
+            + chunk(b"IEND", b""))
+
+
+def write_png(path, cv):
+    """Writes a 24-bit RGB PNG."""
+    rows = [bytes(c for x in range(cv.pw) for c in cv.pixel(x, y)) for y in range(cv.ph)]
+    with open(path, "wb") as f:
+        f.write(png(cv.pw, cv.ph, 2, rows))
+
+
 def write_bmp(path, cv):
     """Writes an uncompressed bottom-up 24-bit BMP."""
     stride = (cv.pw * 3 + 3) & ~3
@@ -498,15 +523,7 @@ def icon_dib(rows):
 
 def icon_png(rows):
     """One icon image as PNG, the form Windows takes for 256 x 256."""
-    size = len(rows)
-    raw = b"".join(b"\0" + bytes(c for px in row for c in px) for row in rows)
-
-    def chunk(kind, data):
-        return (struct.pack(">I", len(data)) + kind + data +
-                struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
-
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0))
-            + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+    return png(len(rows), len(rows), 6, [bytes(c for px in row for c in px) for row in rows])
 
 
 def write_ico(path, sizes=ICON_SIZES):
@@ -521,22 +538,22 @@ def write_ico(path, sizes=ICON_SIZES):
         f.write(directory + b"".join(images))
 
 
-# Each picture: file name, drawing, scale (the 100 % pictures have no suffix).
-PICTURES = [(name + suffix + ".bmp", draw, scale)
+# Each picture: file name, drawing, scale, writer.
+PICTURES = [(name + suffix, draw, scale, write)
             for name, draw in (("SystemBack", system_back), ("OptionBack", option_back))
-            for suffix, scale in (("", 1), ("150", 1.5), ("200", 2))]
+            for suffix, scale, write in ((".bmp", 1, write_bmp), ("200.png", 2, write_png))]
 
 
 def draw_one(job):
-    path, draw, scale = job
-    write_bmp(path, draw(scale))
+    path, draw, scale, write = job
+    write(path, draw(scale))
 
 
 def main():
     out = sys.argv[1]
     os.makedirs(out, exist_ok=True)
-    jobs = [(os.path.join(out, name), draw, scale) for name, draw, scale in PICTURES]
-    # The larger masters take a while in pure Python: draw them side by side.
+    jobs = [(os.path.join(out, name), draw, scale, write) for name, draw, scale, write in PICTURES]
+    # The masters take a while in pure Python: draw them side by side.
     with multiprocessing.Pool() as pool:
         pool.map(draw_one, jobs)
     write_ico(os.path.join(out, "TessarilSetup.ico"))

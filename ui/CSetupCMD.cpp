@@ -60,8 +60,7 @@ END_MESSAGE_MAP()
 namespace {
 // The picture's artwork stands at its left, 25 pixels in from the page's edge; the boxes'
 // texts are drawn straight onto the white.
-const SkinLook kOptionLook = {
-    {{IDB_OPTION_BACK, 1}, {IDB_OPTION_BACK_150, 1.5}, {IDB_OPTION_BACK_200, 2}}, 25, true};
+const SkinLook kOptionLook = {IDB_OPTION_BACK, IDR_OPTION_BACK_200, 25, true};
 }  // namespace
 
 CSetupCMD::CSetupCMD(UINT templateId) : CSkinPage(templateId, kOptionLook) {}

@@ -50,8 +50,7 @@ ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
 namespace {
-const SkinLook kSystemLook = {
-    {{IDB_SYSTEM_BACK, 1}, {IDB_SYSTEM_BACK_150, 1.5}, {IDB_SYSTEM_BACK_200, 2}}, 0, false};
+const SkinLook kSystemLook = {IDB_SYSTEM_BACK, IDR_SYSTEM_BACK_200, 0, false};
 }  // namespace
 
 CSetupOption::CSetupOption(UINT templateId)

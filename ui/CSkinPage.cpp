@@ -18,9 +18,7 @@ CSkinPage::CSkinPage(UINT templateId, const SkinLook& look)
       m_nBackHeight(0),
       m_bInitialized(false),
       m_look(look),
-      m_nBackX(look.backX),
-      m_pBackMapped(nullptr),
-      m_pBackBits(nullptr) {
+      m_nBackX(look.backX) {
   m_brushBack.CreateSolidBrush(RGB(255, 255, 255));
 }
 
@@ -28,19 +26,13 @@ BOOL CSkinPage::OnInitDialog() {
   CPropertyPage::OnInitDialog();
   // The picture grows with the page's layout: at 100 % in its own font it is the 100 % picture,
   // unscaled.
-  const PictureChoice picture =
-      ChoosePicture(m_look.pictures, kPictureMasters, PageGrowth(m_hWnd, GetReplacedFont()));
-  const LoadedPicture loaded = LoadPicture(AfxGetResourceHandle(), picture);
-  m_bmpBack.Attach(loaded.bitmap);
-  m_pBackMapped = loaded.mapped;
-  m_pBackBits = loaded.bits;
+  const LoadedPicture picture = LoadPagePicture(
+      AfxGetResourceHandle(), m_look.picture, m_look.master, PageGrowth(m_hWnd, GetReplacedFont()));
+  m_bmpBack.Attach(picture.bitmap);
   BITMAP info = {};
   if (m_bmpBack.GetBitmap(&info)) {
     m_nBackWidth = info.bmWidth;
     m_nBackHeight = info.bmHeight;
-  } else if (m_pBackMapped) {
-    m_nBackWidth = loaded.width;
-    m_nBackHeight = loaded.height;
   }
   m_nBackX = static_cast<int>(lround(m_look.backX * picture.scale.across));
   InitControls();
@@ -65,10 +57,6 @@ void CSkinPage::AddToolTip(UINT id, int nameIndex) {
 // and to the page, and the controls paint themselves over it.
 void CSkinPage::OnPaint() {
   CPaintDC dc(m_hWnd);
-  if (m_pBackMapped) {
-    dc.SetDIBitsToDevice(m_nBackX, 0, m_nBackWidth, m_nBackHeight, m_pBackBits, m_pBackMapped);
-    return;
-  }
   CMemoryDC memory(dc);
   if (m_bmpBack.GetSafeHandle())
     memory.SelectObject(m_bmpBack.GetSafeHandle());

@@ -8,11 +8,10 @@
 #include "framework/CToolTipCtrl.h"
 #include "ui/PagePicture.h"
 
-const int kPictureMasters = 3;
-
 // What sets the two pages' skins apart.
 struct SkinLook {
-  PictureMaster pictures[kPictureMasters];  // the picture at 100 %, and drawn at 150 % and 200 %
+  UINT picture;          // the picture at 100 %
+  UINT master;           // and drawn at 200 %
   int backX;             // where the picture's left edge stands in the page at 100 %
   bool transparentText;  // control texts drawn straight on the background, not on white
 };
@@ -52,7 +51,4 @@ class CSkinPage : public CPropertyPage {
  private:
   const SkinLook& m_look;
   int m_nBackX;  // backX at the picture's scale
-  // A larger master painted where the image maps it (then m_bmpBack stays empty).
-  const BITMAPINFO* m_pBackMapped;
-  const void* m_pBackBits;
 };

@@ -1,9 +1,12 @@
-// Page growth, the choice of picture master, and a smooth resampler for packed 24-bit DIBs.
+// Page growth, the PNG master's decoding, a smooth resampler for 24-bit pictures, and the choice
+// between them.
 #include "ui/PagePicture.h"
 
 #include <math.h>
+#include <wincodec.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <vector>
 
 #include "framework/CDialogTemplate.h"
@@ -11,8 +14,9 @@
 namespace {
 
 const int kScreenDpi = 96;
-// A master drawn this close to the wanted scale is used as it is.
+// A drawing this close to the wanted scale is used as it is.
 const double kSnap = 0.05;
+const int kMasterScale = 2;
 
 // One destination pixel along an axis: the first source pixel it takes and their weights.
 struct Taps {
@@ -51,6 +55,20 @@ BYTE ToByte(float value) {
   return static_cast<BYTE>(rounded < 0 ? 0 : rounded > 255 ? 255 : rounded);
 }
 
+size_t Stride(int width) { return (static_cast<size_t>(width) * 3 + 3) & ~size_t{3}; }
+
+// The header of a 24-bit top-down picture.
+BITMAPINFOHEADER TopDown(int width, int height) {
+  return BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), width, -height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+}
+
+// An empty 24-bit top-down DIB section; null when there is no memory for it.
+HBITMAP NewPicture(int width, int height, void** bits) {
+  BITMAPINFO info = {};
+  info.bmiHeader = TopDown(width, height);
+  return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+}
+
 }  // namespace
 
 Growth PageGrowth(HWND page, const DialogFont* replacedFont) {
@@ -81,43 +99,22 @@ Growth PageGrowth(HWND page, const DialogFont* replacedFont) {
                 static_cast<double>(units.bottom) / at96.cy};
 }
 
-PictureChoice ChoosePicture(const PictureMaster* masters, int count, Growth growth) {
-  for (int i = 0; i < count; ++i) {
-    const double reach = kSnap * masters[i].scale;
-    if (fabs(growth.across - masters[i].scale) <= reach &&
-        fabs(growth.down - masters[i].scale) <= reach)
-      return PictureChoice{&masters[i], Growth{masters[i].scale, masters[i].scale}};
-  }
-  const double larger = std::max(growth.across, growth.down);
-  for (int i = 0; i < count; ++i)
-    if (masters[i].scale >= larger)
-      return PictureChoice{&masters[i], growth};
-  return PictureChoice{&masters[count - 1], growth};
-}
-
-HBITMAP ResamplePicture(const BITMAPINFOHEADER* source, int width, int height) {
-  if (!source || source->biBitCount != 24 || source->biCompression != BI_RGB ||
-      source->biClrUsed != 0 || source->biWidth <= 0 || source->biHeight == 0 || width <= 0 ||
-      height <= 0)
+HBITMAP ResamplePicture(const BITMAPINFOHEADER& source, const void* sourcePixels, int width,
+                        int height) {
+  if (source.biBitCount != 24 || source.biCompression != BI_RGB || source.biClrUsed != 0 ||
+      source.biWidth <= 0 || source.biHeight == 0 || width <= 0 || height <= 0)
     return nullptr;
-  const int sourceWidth = source->biWidth;
-  const int sourceHeight = source->biHeight < 0 ? -source->biHeight : source->biHeight;
-  const bool bottomUp = source->biHeight > 0;
-  const size_t sourceStride = (static_cast<size_t>(sourceWidth) * 3 + 3) & ~size_t{3};
-  const BYTE* sourceBits = reinterpret_cast<const BYTE*>(source) + source->biSize;
+  const int sourceWidth = source.biWidth;
+  const int sourceHeight = source.biHeight < 0 ? -source.biHeight : source.biHeight;
+  const bool bottomUp = source.biHeight > 0;
+  const size_t sourceStride = Stride(sourceWidth);
+  const BYTE* sourceBits = static_cast<const BYTE*>(sourcePixels);
 
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HBITMAP target = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (!target || !bits)
-    return target;
-  const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
+  HBITMAP target = NewPicture(width, height, &bits);
+  if (!target)
+    return nullptr;
+  const size_t stride = Stride(width);
 
   const std::vector<Taps> across = AxisTaps(sourceWidth, width);
   const std::vector<Taps> down = AxisTaps(sourceHeight, height);
@@ -153,38 +150,86 @@ HBITMAP ResamplePicture(const BITMAPINFOHEADER* source, int width, int height) {
   return target;
 }
 
+HBITMAP DecodeMaster(const void* png, DWORD size, int width, int height, void** bits) {
+  // COM only for the decoding: the sheet's thread uses it for nothing else. A thread already
+  // in another apartment still decodes.
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  IWICImagingFactory* factory = nullptr;
+  IWICStream* stream = nullptr;
+  IWICBitmapDecoder* decoder = nullptr;
+  IWICBitmapFrameDecode* frame = nullptr;
+  IWICFormatConverter* converter = nullptr;
+  UINT decodedWidth = 0, decodedHeight = 0;
+  const UINT stride = static_cast<UINT>(Stride(width));
+  HBITMAP picture = nullptr;
+  const bool decoded =
+      png &&
+      SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                 IID_IWICImagingFactory, reinterpret_cast<void**>(&factory))) &&
+      SUCCEEDED(factory->CreateStream(&stream)) &&
+      SUCCEEDED(stream->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(png)), size)) &&
+      SUCCEEDED(factory->CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnDemand,
+                                                 &decoder)) &&
+      SUCCEEDED(decoder->GetFrame(0, &frame)) &&
+      SUCCEEDED(factory->CreateFormatConverter(&converter)) &&
+      SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat24bppBGR, WICBitmapDitherTypeNone,
+                                      nullptr, 0, WICBitmapPaletteTypeCustom)) &&
+      SUCCEEDED(converter->GetSize(&decodedWidth, &decodedHeight)) &&
+      static_cast<int>(decodedWidth) == width && static_cast<int>(decodedHeight) == height &&
+      (picture = NewPicture(width, height, bits)) != nullptr &&
+      SUCCEEDED(converter->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(*bits)));
+  for (IUnknown* object :
+       std::initializer_list<IUnknown*>{converter, frame, decoder, stream, factory})
+    if (object)
+      object->Release();
+  if (SUCCEEDED(com))
+    CoUninitialize();
+  if (!decoded && picture)
+    DeleteObject(picture);
+  return decoded ? picture : nullptr;
+}
+
 namespace {
 
-// A bitmap resource as stored: its header, then its pixels; null when it is missing.
-const BITMAPINFOHEADER* FindPicture(HINSTANCE module, UINT id) {
-  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(2));  // RT_BITMAP
+bool Near(Growth growth, double scale) {
+  return fabs(growth.across - scale) <= kSnap * scale && fabs(growth.down - scale) <= kSnap * scale;
+}
+
+// A resource's bytes as the module holds them; null when it is missing.
+const void* FindData(HINSTANCE module, UINT id, LPCWSTR type, DWORD* size) {
+  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), type);
   HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-  const BITMAPINFOHEADER* header =
-      loaded ? static_cast<const BITMAPINFOHEADER*>(LockResource(loaded)) : nullptr;
-  return header && SizeofResource(module, found) >= sizeof(BITMAPINFOHEADER) ? header : nullptr;
+  *size = found ? SizeofResource(module, found) : 0;
+  return loaded ? LockResource(loaded) : nullptr;
 }
 
 }  // namespace
 
-LoadedPicture LoadPicture(HINSTANCE module, const PictureChoice& choice) {
-  LoadedPicture picture;
-  const UINT id = choice.master->id;
-  if (choice.AsDrawn() && choice.master->scale == 1) {
-    picture.bitmap = LoadBitmapW(module, MAKEINTRESOURCEW(id));
-  } else if (const BITMAPINFOHEADER* master = FindPicture(module, id)) {
-    const int height = master->biHeight < 0 ? -master->biHeight : master->biHeight;
-    if (choice.AsDrawn()) {
-      // Uncompressed 24-bit, as the drawing script writes them: no colour table.
-      picture.mapped = reinterpret_cast<const BITMAPINFO*>(master);
-      picture.bits = reinterpret_cast<const BYTE*>(master) + master->biSize;
-      picture.width = master->biWidth;
-      picture.height = height;
-      return picture;
-    }
-    const double across = choice.scale.across / choice.master->scale;
-    const double down = choice.scale.down / choice.master->scale;
-    picture.bitmap = ResamplePicture(master, static_cast<int>(lround(master->biWidth * across)),
-                                     static_cast<int>(lround(height * down)));
-  }
-  return picture;
+LoadedPicture LoadPagePicture(HINSTANCE module, UINT bitmap, UINT master, Growth growth) {
+  if (Near(growth, 1))
+    return LoadedPicture{LoadBitmapW(module, MAKEINTRESOURCEW(bitmap)), Growth{1, 1}};
+  // The 100 % bitmap as stored (RT_BITMAP): its header, then its pixels.
+  DWORD size = 0;
+  const BITMAPINFOHEADER* small =
+      static_cast<const BITMAPINFOHEADER*>(FindData(module, bitmap, MAKEINTRESOURCEW(2), &size));
+  if (!small || size < sizeof(BITMAPINFOHEADER))
+    return LoadedPicture{nullptr, growth};
+  const int width = kMasterScale * small->biWidth, height = kMasterScale * abs(small->biHeight);
+  const int wantWidth = static_cast<int>(lround(small->biWidth * growth.across));
+  const int wantHeight = static_cast<int>(lround(abs(small->biHeight) * growth.down));
+  void* bits = nullptr;
+  const void* png = FindData(module, master, MAKEINTRESOURCEW(10), &size);
+  // The master (RT_RCDATA) only as the 100 % picture at twice its size, so that it stands where
+  // that would.
+  HBITMAP large = growth.across > 1 || growth.down > 1
+                      ? DecodeMaster(png, size, width, height, &bits)
+                      : nullptr;
+  if (large && Near(growth, kMasterScale))
+    return LoadedPicture{large, Growth{kMasterScale, kMasterScale}};
+  const void* pixels = large ? bits : reinterpret_cast<const BYTE*>(small) + small->biSize;
+  HBITMAP scaled =
+      ResamplePicture(large ? TopDown(width, height) : *small, pixels, wantWidth, wantHeight);
+  if (large)
+    DeleteObject(large);
+  return LoadedPicture{scaled, growth};
 }

@@ -17,14 +17,12 @@
 #define IDD_SYSTEM_PAGE_JA 142
 #define IDD_OPTION_PAGE_JA 143
 
-// Page backgrounds (573 x 437 and 514 x 437 pixels), and the same pictures drawn at 150 % and
-// 200 % for scaled displays.
+// Page backgrounds (573 x 437 and 514 x 437 pixels), and the same pictures drawn at 200 % for
+// scaled displays, as PNG.
 #define IDB_SYSTEM_BACK 133
 #define IDB_OPTION_BACK 138
-#define IDB_SYSTEM_BACK_150 150
-#define IDB_SYSTEM_BACK_200 151
-#define IDB_OPTION_BACK_150 152
-#define IDB_OPTION_BACK_200 153
+#define IDR_SYSTEM_BACK_200 151
+#define IDR_OPTION_BACK_200 153
 
 // System page controls.
 #define IDC_DEVICE 1027

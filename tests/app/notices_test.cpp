@@ -6,6 +6,7 @@
 #include "app/SetupNotices.h"
 #include "app/SheetLanguages.h"
 #include "script/OptionInfoFile.h"
+#include "settings/NameTable.h"
 #include "settings/RegistryStore.h"
 
 namespace {
@@ -39,13 +40,35 @@ TEST(SetupNotices, StartupNoticeGivesOneParagraphPerFindingWithThePathFilledIn) 
   OptionFileState file;
   file.status = SavedFileStatus::kPrecompiled;
   file.nulInLines = true;
-  const std::wstring notice = StartupNotice(file, Notices(LANG_JAPANESE));
+  const std::wstring notice = StartupNotice(file, {}, Notices(LANG_JAPANESE));
   EXPECT_EQ(0u, notice.find(L"savedata\\OptionInfo.lua に保存された設定はコンパイル済みの Lua "
                             L"コードです。"));
   EXPECT_TRUE(Has(notice, L"。\r\n\r\n保存すると、このファイルは"));
   EXPECT_TRUE(Has(notice, L"。\r\n\r\nsavedata\\OptionInfo.lua には、停電"));
   EXPECT_FALSE(Has(notice, L"{file}"));
-  EXPECT_EQ(L"", StartupNotice(OptionFileState(), Notices(LANG_JAPANESE)));
+  EXPECT_EQ(L"", StartupNotice(OptionFileState(), {}, Notices(LANG_JAPANESE)));
+}
+
+// Files too large, then files cut short, each list under its heading; a file none of whose runs
+// began goes by its base name; a saved file that was not read as text was not cut short.
+TEST(SetupNotices, UnreadFilesAreListedUnderTheirHeadings) {
+  const std::vector<CScriptHost::UnreadFile> unread = {
+      {kNameMsgStringFile, "System\\LuaFiles514\\MsgString.lub", true},
+      {kNameDefaultOptionFile, "System\\LuaFiles514\\OptionInfo.lua", false},
+      {kNameMsgStringFile, "", false},
+      {kNameSavedOptionFile, "", false}};
+  OptionFileState file;
+  file.status = SavedFileStatus::kText;
+  const NoticeTexts& t = Notices(LANG_ENGLISH);
+  const std::wstring expected =
+      std::wstring(t.tooLarge) + L"\r\nSystem\\LuaFiles514\\MsgString.lub\r\n\r\n" + t.cutShort +
+      L"\r\nSystem\\LuaFiles514\\OptionInfo.lua\r\nSystem\\LuaFiles514\\MsgString"
+      L"\r\nsavedata\\OptionInfo.lua\r\n\r\nSome or all of the settings shown are the game's "
+      L"defaults rather than those saved in savedata\\OptionInfo.lua.";
+  const std::wstring notice = StartupNotice(file, unread, Notices(LANG_ENGLISH));
+  EXPECT_EQ(expected, notice.substr(0, expected.size()));
+  file.status = SavedFileStatus::kAbsent;
+  EXPECT_FALSE(Has(StartupNotice(file, unread, Notices(LANG_ENGLISH)), L"savedata"));
 }
 
 TEST(SetupNotices, FailureReportListsEachPlaceNotWrittenUnderItsHeading) {

@@ -18,6 +18,10 @@ FileRead ReadWholeFile(const std::string& path, std::string& bytes) {
     bytes.clear();
     return FileRead::kAbsent;
   }
+  if (found->second.size() > kDataFileSizeLimit) {
+    bytes.clear();
+    return FileRead::kTooLarge;
+  }
   bytes = found->second;
   return FileRead::kRead;
 }

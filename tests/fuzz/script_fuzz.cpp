@@ -1,15 +1,22 @@
 // libFuzzer target: the start-up lookups, the kept-lines read and the save over a fuzzed saved
 // option file, which the first input byte may also make the client's option or message file.
 // What must always hold is checked here; a broken rule aborts like a sanitizer report.
-// Precompiled chunks are left out of the client's files: Lua 5.1 runs bytecode unchecked.
+// Precompiled chunks are left out of the client's files, as Lua 5.1 runs bytecode unchecked:
+// a chunk is re-laid for this build and compiled on its own, never run.
 #include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
 
 #include <string>
 
+extern "C" {
+#include <lauxlib.h>
+#include <lua.h>
+}
+
 #include "HostFiles.h"
 #include "script/CScriptHost.h"
+#include "script/ChunkLayout.h"
 #include "script/DataFileText.h"
 #include "script/OptionInfoFile.h"
 #include "settings/CRegistry.h"
@@ -45,6 +52,21 @@ OptionFileState StartUp(CRegistry& record) {
   return file;
 }
 
+// A chunk of the client's 32-bit layout as the host re-lays it, compiled in a state of its own.
+// Chunks left as they are go to Lua unchecked, in this build as in the client: Lua's loader
+// takes counts up to INT_MAX and adds one to them (luaM_reallocv), a report in its own code.
+void CompileReLaid(const std::string& fileBytes) {
+  const std::string chunk = PrecompiledChunk(fileBytes);
+  const std::string native = NativeChunk(chunk);
+  if (native == chunk)
+    return;
+  Require(ChunkWithSizeWidth(native, 4) == chunk, "a re-laid chunk narrows back to the file");
+  lua_State* L = luaL_newstate();
+  Require(L != nullptr, "a Lua state is made");
+  luaL_loadbuffer(L, native.data(), native.size(), "=chunk");
+  lua_close(L);
+}
+
 bool Save(OptionFileState& file) {
   const bool drafted = WriteOptionFileLines(file);
   return SaveOptionInfo(file) && drafted;
@@ -59,6 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
   const std::string path = SavedOptionFilePath();
   const bool chunk = IsPrecompiledText(TextModeView(text));
+  if (chunk)
+    CompileReLaid(text);
   HostFiles().clear();
   HostFiles()[path] = text;
   HostFiles()[kDefaults] = (choice & 1) && !chunk ? text : kDefaultText;

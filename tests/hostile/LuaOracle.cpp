@@ -7,10 +7,14 @@
 #include <stdio.h>
 #include <stdlib.h>
 
+#include <utility>
+
 extern "C" {
 #include <lauxlib.h>
 #include <lua.h>
 }
+
+#include "script/ChunkLayout.h"
 
 namespace {
 
@@ -75,7 +79,7 @@ std::string LuaOracle::Compile(const std::string& source) {
   if (luaL_loadbuffer(L, body.data(), body.size(), "=generated") == 0)
     lua_dump(L, WriteChunk, &chunk);
   lua_close(L);
-  return chunk.empty() ? chunk : firstLine + chunk;
+  return chunk.empty() ? chunk : firstLine + ChunkWithSizeWidth(chunk, 4);
 }
 
 bool LuaOracle::Compiles(const std::string& path, bool editorText) {
@@ -112,6 +116,10 @@ bool LuaOracle::LoadFile(const std::string& path, bool sourceOnly) {
   if (!ReadAsClient(path, sourceOnly, bytes) ||
       (sourceOnly && !bytes.empty() && bytes[0] == '\x1b'))
     return false;
+  // A chunk in the client's 32-bit layout is re-laid as the program does it, which is tested
+  // on its own: here it only has to load where the program's does.
+  if (!bytes.empty() && bytes[0] == '\x1b')
+    bytes = NativeChunk(std::move(bytes));
   if (luaL_loadbuffer(m_L, bytes.data(), bytes.size(), path.c_str()) == 0)
     return true;
   lua_pop(m_L, 1);

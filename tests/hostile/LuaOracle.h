@@ -19,7 +19,7 @@ class LuaOracle {
   int Default(const char* table, const char* key);
   std::string Message(const char* key);
 
-  // The source as a precompiled chunk of this Lua build; empty when it does not compile.
+  // The source as the client's 32-bit Lua precompiles it; empty when it does not compile.
   static std::string Compile(const std::string& source);
   // True when the client's Lua compiles the file (`editorText`: undoing a byte-order mark or
   // UTF-16 first, as the program does for the saved file).

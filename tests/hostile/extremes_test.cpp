@@ -1,5 +1,6 @@
-// Extreme data files: endless runs, memory bombs, deep nesting, huge constants, NUL bytes,
-// a 1 MB line and 10 MB files. Each lookup ends within its bound with the documented answer.
+// Extreme data files: endless runs, memory bombs, deep nesting, huge constants, NUL bytes, a
+// 1 MB line and files up to the size limit. Each lookup ends within its bound with the
+// documented answer.
 #include <gtest/gtest.h>
 
 #include <limits.h>
@@ -14,6 +15,7 @@
 #include "Tally.h"
 #include "script/CScriptHost.h"
 #include "script/OptionInfoFile.h"
+#include "script/ScriptPlatform.h"
 #include "settings/CRegistry.h"
 #include "settings/NameTable.h"
 
@@ -192,9 +194,9 @@ TEST_F(Extremes, NulBytesCutTextsAndBreakOnlyCode) {
   tally.Print(Mutator::RunSeed());
 }
 
-// A precompiled chunk of another build (any one of the 12 header bytes different), or one
-// cut short anywhere, is refused; the source of the same name answers. As the saved file even
-// a sound chunk is refused.
+// A precompiled chunk of another layout than the client's (any one of the 12 header bytes
+// different), or one cut short anywhere, is refused; the source of the same name answers. As the
+// saved file even a sound chunk is refused.
 TEST_F(Extremes, ForeignOrCutChunksGiveWayToTheSource) {
   const std::string chunk = LuaOracle::Compile("OptionInfoList = { WIDTH = 1600 }\n");
   ASSERT_EQ(std::string("\x1bLuaQ\0\x01\x04\x04\x04\x08\0", 12), chunk.substr(0, 12));
@@ -258,11 +260,12 @@ TEST_F(LargeFiles, AOneMegabyteLineIsKeptAndItsFileStillReads) {
   tally.Print(Mutator::RunSeed());
 }
 
-TEST_F(LargeFiles, TenMegabyteFilesReadInTime) {
-  // 10 MB of foreign lines before the program's block: values and lines both survive.
+TEST_F(LargeFiles, FilesUpToTheSizeLimitReadInTimeAndLargerOnesNotAtAll) {
+  const size_t largest = kDataFileSizeLimit - 4096;
+  // Foreign lines up to the limit before the program's block: values and lines both survive.
   std::vector<std::string> lines;
   std::string bytes;
-  for (int i = 0; bytes.size() < 10u << 20; ++i) {
+  for (int i = 0; bytes.size() < largest; ++i) {
     lines.push_back("-- foreign line " + std::to_string(i) + " " + std::string(80, 'f'));
     bytes += lines.back() + "\r\n";
   }
@@ -270,14 +273,14 @@ TEST_F(LargeFiles, TenMegabyteFilesReadInTime) {
   EXPECT_EQ(1366, Saved("WIDTH", -1));
   RoundTrip(lines);
 
-  // One 10 MB line without a line end.
-  const std::string single(10u << 20, 'z');
+  // One line that long without a line end.
+  const std::string single(largest, 'z');
   Put(kSavedFile, single);
   RoundTrip({single});
 
-  // 10 MB of noise as the client's precompiled candidate: its source answers.
+  // Noise as the client's precompiled candidate: its source answers.
   Mutator rng(Mutator::RunSeed());
-  std::string noise(10u << 20, '\0');
+  std::string noise(largest, '\0');
   for (char& c : noise) c = static_cast<char>(rng.Next());
   noise[0] = '\x1b';
   const std::string defaults = GameFolder::Read(kDefaultFile);
@@ -287,16 +290,24 @@ TEST_F(LargeFiles, TenMegabyteFilesReadInTime) {
   GameFolder::Remove(kDefaultLub);
   Put(kDefaultFile, defaults);
 
-  // 10 MB of noise as the text file: no crash, the client's defaults answer.
+  // Noise as the text file: no crash, the client's defaults answer.
   noise[0] = 'x';
   Put(kSavedFile, noise);
   EXPECT_EQ(640, Saved("WIDTH", -1));
   ReadOptionFileLines();
   EXPECT_FALSE(record->m_otherLines.empty());
 
-  // A 10 MB message text.
-  Put(kMessageFile, "SetupMSG.ISOK = [[" + std::string(10u << 20, 'm') + "]]");
-  EXPECT_EQ(10u << 20, Message("ISOK").size());
+  // A message text that long.
+  Put(kMessageFile, "SetupMSG.ISOK = [[" + std::string(largest, 'm') + "]]");
+  EXPECT_EQ(largest, Message("ISOK").size());
+
+  // One byte over the limit: the file is not read, and it is named as too large.
+  const std::string over = "SetupMSG.ISOK = \"big\"\r\n--";
+  Put(kMessageFile, over + std::string(kDataFileSizeLimit + 1 - over.size(), '-'));
+  EXPECT_EQ("", Message("ISOK"));
+  ASSERT_EQ(1u, g_scriptHost.UnreadFiles().size());
+  EXPECT_EQ(kMessageFile, g_scriptHost.UnreadFiles()[0].path);
+  EXPECT_TRUE(g_scriptHost.UnreadFiles()[0].tooLarge);
   tally.Print(Mutator::RunSeed());
 }
 

@@ -7,10 +7,25 @@
 #include <fstream>
 #include <sstream>
 
+extern "C" {
+#include <lauxlib.h>
+#include <lua.h>
+}
+
+#include "script/ChunkLayout.h"
 #include "settings/CRegistry.h"
 #include "settings/NameTable.h"
 
 namespace fs = std::filesystem;
+
+namespace {
+
+int AppendChunk(lua_State*, const void* data, size_t size, void* out) {
+  static_cast<std::string*>(out)->append(static_cast<const char*>(data), size);
+  return 0;
+}
+
+}  // namespace
 
 const std::string ScriptFolder::kDefaults = "System\\LuaFiles514\\OptionInfo";
 const std::string ScriptFolder::kMessages = "System\\LuaFiles514\\MsgString";
@@ -52,3 +67,12 @@ std::string ScriptFolder::Get(const std::string& path) {
 }
 
 bool ScriptFolder::Exists(const std::string& path) { return fs::exists(fs::path(path)); }
+
+std::string ScriptFolder::Precompile(const std::string& source, size_t sizeWidth) {
+  lua_State* L = luaL_newstate();
+  std::string chunk;
+  if (luaL_loadbuffer(L, source.data(), source.size(), "=source") == 0)
+    lua_dump(L, AppendChunk, &chunk);
+  lua_close(L);
+  return ChunkWithSizeWidth(chunk, sizeWidth);
+}

@@ -17,6 +17,9 @@ class ScriptFolder : public ::testing::Test {
   static void Put(const std::string& path, const std::string& bytes);
   static std::string Get(const std::string& path);
   static bool Exists(const std::string& path);
+  // The source precompiled as the client's 32-bit Lua does (string lengths 4 bytes wide), or
+  // with lengths `sizeWidth` wide; empty when it does not compile.
+  static std::string Precompile(const std::string& source, size_t sizeWidth = 4);
 
   static void PutDefaults(const std::string& text) { Put(kDefaults + ".lua", text); }
   static void PutMessages(const std::string& text) { Put(kMessages + ".lua", text); }

@@ -7,6 +7,7 @@
 
 #include "ScriptFolder.h"
 #include "script/CScriptHost.h"
+#include "script/ScriptPlatform.h"
 
 namespace {
 
@@ -77,9 +78,9 @@ TEST_F(Bounds, AFileStoppedOnceIsNotRunAgain) {
   EXPECT_EQ(800, g_scriptHost.GetSavedOption("WIDTH", 42));
 }
 
-TEST_F(Bounds, ATenMegabyteFileOfAssignmentsStaysWithinThem) {
+TEST_F(Bounds, AFileOfAssignmentsUpToTheSizeLimitStaysWithinThem) {
   std::string saved;
-  while (saved.size() < 10u * 1024 * 1024) saved += "OptionInfoList[\"WIDTH\"] = 640\r\n";
+  while (saved.size() < kDataFileSizeLimit - 64) saved += "OptionInfoList[\"WIDTH\"] = 640\r\n";
   PutSaved(saved + "OptionInfoList[\"WIDTH\"] = 1600\r\n");
   EXPECT_EQ(1600, g_scriptHost.GetSavedOption("WIDTH", 0));
 }

@@ -2,6 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
+
+extern "C" {
+#include <lauxlib.h>
+#include <lua.h>
+}
 
 #include "ScriptFolder.h"
 #include "script/CScriptHost.h"
@@ -10,6 +17,22 @@
 namespace {
 
 using DemoGame = ScriptFolder;
+
+// The keys of SetupMSG, as a Lua state of the test's own finds them in the source.
+std::vector<std::string> MessageKeys(const std::string& source) {
+  lua_State* L = luaL_newstate();
+  std::vector<std::string> keys;
+  if (luaL_loadbuffer(L, source.data(), source.size(), "=MsgString") == 0 &&
+      lua_pcall(L, 0, 0, 0) == 0) {
+    lua_getfield(L, LUA_GLOBALSINDEX, "SetupMSG");
+    for (lua_pushnil(L); lua_istable(L, -2) && lua_next(L, -2); lua_pop(L, 1)) {
+      if (lua_type(L, -2) == LUA_TSTRING)
+        keys.push_back(lua_tostring(L, -2));
+    }
+  }
+  lua_close(L);
+  return keys;
+}
 
 TEST_F(DemoGame, DefinesEveryMessageAndEveryDefault) {
   std::filesystem::copy(TESSARIL_DEMO_GAME "/System", "System",
@@ -30,6 +53,23 @@ TEST_F(DemoGame, DefinesEveryMessageAndEveryDefault) {
     }
   }
   EXPECT_EQ(100, g_scriptHost.GetDefaultOption("Bgm_Volume"));
+}
+
+// The client ships its files precompiled by its 32-bit Lua: every tooltip and the confirmation
+// read the same from the message file's chunk as from its source.
+TEST_F(DemoGame, ThePrecompiledMessagesGiveTheSourcesTexts) {
+  std::filesystem::copy(TESSARIL_DEMO_GAME "/System", "System",
+                        std::filesystem::copy_options::recursive);
+  const std::string source = Get(kMessages + ".lua");
+  const std::vector<std::string> keys = MessageKeys(source);
+  ASSERT_GE(keys.size(), 30u);
+  std::vector<std::string> texts;
+  for (const std::string& key : keys) texts.push_back(g_scriptHost.GetMessage(key.c_str()));
+  // The chunk alone, so that no fallback to the source can answer.
+  Put(kMessages + ".lub", Precompile(source));
+  std::filesystem::remove(kMessages + ".lua");
+  for (size_t i = 0; i < keys.size(); ++i)
+    EXPECT_EQ(texts[i], g_scriptHost.GetMessage(keys[i].c_str())) << keys[i];
 }
 
 }  // namespace

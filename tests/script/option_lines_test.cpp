@@ -8,6 +8,7 @@
 #include "script/CScriptHost.h"
 #include "script/ForeignLines.h"
 #include "script/OptionInfoFile.h"
+#include "script/ScriptPlatform.h"
 #include "settings/CRegistry.h"
 
 namespace {
@@ -96,7 +97,7 @@ TEST_F(OptionLines, HugeLinesAndFilesAreReadWhole) {
   const std::string longLine = "-- " + std::string(1 << 20, 'x');
   std::string file = longLine + "\r\n";
   const std::string filler = "-- a foreign line that the program keeps for someone else\r\n";
-  while (file.size() < 10u * 1024 * 1024) file += filler;
+  while (file.size() < kDataFileSizeLimit - 128) file += filler;
   PutSaved(file + "OptionInfoList[\"WIDTH\"] = 1280\r\n");
   ReadOptionFileLines();
   const Lines& kept = Record().m_otherLines;

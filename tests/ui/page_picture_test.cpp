@@ -1,4 +1,4 @@
-// The page picture on scaled displays: which master is drawn, and how it is resampled.
+// The page picture on scaled displays: the master's decoding, its fallback, and resampling.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -7,39 +7,6 @@
 #include "ui/resource.h"
 
 namespace {
-
-const PictureMaster kMasters[] = {{100, 1}, {150, 1.5}, {200, 2}};
-
-TEST(PagePicture, AMasterDrawnNearTheGrowthIsTakenAsItIsElseTheNextLargerIsShrunk) {
-  const struct {
-    double growth;
-    UINT id;
-    double scale;
-  } cases[] = {
-      {1.0, 100, 1},          // 96 DPI: the picture itself
-      {1.2495, 150, 1.2495},  // 120 DPI: shrunk from the 150 % master
-      {1.4806, 150, 1.5},     // 144 DPI with a font that grew a little less
-      {1.5353, 150, 1.5},     // 144 DPI: within 5 % of the 150 % master
-      {1.7, 200, 1.7},        // shrunk from the 200 % master
-      {1.961, 200, 2},        // 192 DPI
-      {2.5, 200, 2.5},        // beyond every master: the largest, enlarged
-      {0.8, 100, 0.8},        // below 96 DPI: the picture itself, shrunk
-  };
-  for (const auto& c : cases) {
-    const PictureChoice choice = ChoosePicture(kMasters, 3, Growth{c.growth, c.growth});
-    EXPECT_EQ(c.id, choice.master->id) << c.growth;
-    EXPECT_DOUBLE_EQ(c.scale, choice.scale.across) << c.growth;
-    EXPECT_DOUBLE_EQ(c.scale, choice.scale.down) << c.growth;
-    EXPECT_EQ(c.scale == choice.master->scale, choice.AsDrawn()) << c.growth;
-  }
-  // A page laid out in another font grew unevenly: the picture follows each direction exactly,
-  // drawn from the smallest master that is large enough both ways.
-  const PictureChoice uneven = ChoosePicture(kMasters, 3, Growth{1.29, 1.52});
-  EXPECT_EQ(200u, uneven.master->id);
-  EXPECT_DOUBLE_EQ(1.29, uneven.scale.across);
-  EXPECT_DOUBLE_EQ(1.52, uneven.scale.down);
-  EXPECT_FALSE(uneven.AsDrawn());
-}
 
 // A packed 24-bit bottom-up DIB as a BITMAP resource holds it, from rows given top-down.
 std::vector<BYTE> PackedDib(int width, const std::vector<std::vector<BYTE>>& greyRows) {
@@ -76,7 +43,8 @@ std::vector<std::vector<int>> Greys(HBITMAP bitmap) {
 }
 
 HBITMAP Resample(const std::vector<BYTE>& dib, int width, int height) {
-  return ResamplePicture(reinterpret_cast<const BITMAPINFOHEADER*>(dib.data()), width, height);
+  return ResamplePicture(*reinterpret_cast<const BITMAPINFOHEADER*>(dib.data()),
+                         dib.data() + sizeof(BITMAPINFOHEADER), width, height);
 }
 
 TEST(PagePicture, WhiteStaysExactlyWhiteAtEverySize) {
@@ -116,6 +84,74 @@ TEST(PagePicture, SameSizeCopiesShrinkingAveragesAndEnlargingBlends) {
   EXPECT_LT(row[2], 255);
   EXPECT_EQ(255, row[3]);
   DeleteObject(twice);
+}
+
+// A loaded picture's size and its pixels, row by row without padding.
+struct Pixels {
+  LONG width = 0, height = 0;
+  std::vector<BYTE> bytes;
+};
+
+Pixels Read(HBITMAP bitmap) {
+  Pixels pixels;
+  DIBSECTION section = {};
+  if (GetObjectW(bitmap, sizeof(section), &section) != sizeof(section))
+    return pixels;
+  pixels.width = section.dsBm.bmWidth;
+  pixels.height = section.dsBm.bmHeight;
+  for (LONG y = 0; y < pixels.height; ++y) {
+    const BYTE* row = static_cast<const BYTE*>(section.dsBm.bmBits) + section.dsBm.bmWidthBytes * y;
+    pixels.bytes.insert(pixels.bytes.end(), row, row + pixels.width * 3);
+  }
+  return pixels;
+}
+
+double MeanDifference(const Pixels& a, const Pixels& b) {
+  double total = 0;
+  for (size_t i = 0; i < a.bytes.size() && i < b.bytes.size(); ++i)
+    total += abs(a.bytes[i] - b.bytes[i]);
+  return total / a.bytes.size();
+}
+
+// The PNG master decodes to the 100 % picture at twice its size and is shown as drawn at 200 %,
+// shrunk at 150 %. A master that cannot be used (damaged, missing, another page's) gives the
+// 100 % picture enlarged in its place, never an empty page.
+TEST(PagePicture, TheMasterDecodesAndOneThatCannotBeUsedGivesWayToTheSmallPicture) {
+  const HINSTANCE module = GetModuleHandleW(nullptr);
+  const LoadedPicture sharp =
+      LoadPagePicture(module, IDB_SYSTEM_BACK, IDR_SYSTEM_BACK_200, Growth{1.98, 2.03});
+  const Pixels drawn = Read(sharp.bitmap);
+  EXPECT_EQ(1146, drawn.width);
+  EXPECT_EQ(874, drawn.height);
+  EXPECT_EQ(2.0, sharp.scale.across);
+  const LoadedPicture shrunk =
+      LoadPagePicture(module, IDB_SYSTEM_BACK, IDR_SYSTEM_BACK_200, Growth{1.5, 1.5});
+  EXPECT_EQ(860, Read(shrunk.bitmap).width);
+  EXPECT_EQ(656, Read(shrunk.bitmap).height);
+  DeleteObject(shrunk.bitmap);
+
+  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(IDR_SYSTEM_BACK_200), MAKEINTRESOURCEW(10));
+  ASSERT_NE(nullptr, found);
+  const BYTE* png = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
+  std::vector<BYTE> damaged(png, png + SizeofResource(module, found) / 2);
+  void* bits = nullptr;
+  EXPECT_EQ(nullptr,
+            DecodeMaster(damaged.data(), static_cast<DWORD>(damaged.size()), 1146, 874, &bits));
+  damaged.assign(damaged.size(), 0x5A);
+  EXPECT_EQ(nullptr,
+            DecodeMaster(damaged.data(), static_cast<DWORD>(damaged.size()), 1146, 874, &bits));
+
+  const Pixels white = {drawn.width, drawn.height, std::vector<BYTE>(drawn.bytes.size(), 255)};
+  for (const UINT id : {UINT{IDR_OPTION_BACK_200}, UINT{9999}}) {
+    const LoadedPicture instead = LoadPagePicture(module, IDB_SYSTEM_BACK, id, Growth{2, 2});
+    const Pixels enlarged = Read(instead.bitmap);
+    ASSERT_EQ(drawn.width, enlarged.width) << id;
+    ASSERT_EQ(drawn.height, enlarged.height);
+    // The same art, only softer: far closer to the master than to a white page.
+    EXPECT_LT(5 * MeanDifference(drawn, enlarged), MeanDifference(white, enlarged));
+    DeleteObject(instead.bitmap);
+  }
+  DeleteObject(sharp.bitmap);
 }
 
 }  // namespace
