@@ -60,7 +60,7 @@ TEST(SetupNotices, StartupNoticeGivesOneParagraphPerFindingWithThePathFilledIn) 
 // Files too large, then files cut short, each list under its heading; a file none of whose runs
 // began goes by its base name; a saved file that was not read as text was not cut short.
 TEST(SetupNotices, UnreadFilesAreListedUnderTheirHeadings) {
-  InitNameTable();  // the base names of the data files
+  InitNameTable();  // a file without a path of its own is named by its base path
   const std::vector<CScriptHost::UnreadFile> unread = {
       {kNameMsgStringFile, "System\\LuaFiles514\\MsgString.lub", true},
       {kNameDefaultOptionFile, "System\\LuaFiles514\\OptionInfo.lua", false},
