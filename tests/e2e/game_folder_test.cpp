@@ -234,8 +234,10 @@ TEST_F(E2eGameFolder, FilesSlowToCompileInAllThreePlacesShareOneStartUpBudget) {
   printf("time to the sheet: %lu ms; to the notice before it with slow files: %lu ms\n",
          static_cast<unsigned long>(usual), static_cast<unsigned long>(ms));
   ASSERT_NE(nullptr, box) << "no start-up notice";
-  // Each file alone took its own 5 s before.
-  EXPECT_LT(ms, usual + 3000);
+  // Each file alone took its own 5 s before, 15 s for the three. On a machine busy with other
+  // work two starts differ by seconds, so this only tells the one budget from three bounds;
+  // `make bench` measures the margin (at most 1.5 s) over many starts.
+  EXPECT_LT(ms, usual + 7000);
   const std::wstring notice = BoxText(box);
   for (const wchar_t* file :
        {kOptionFile, L"System\\LuaFiles514\\OptionInfo.lua", L"System\\LuaFiles514\\MsgString"})
