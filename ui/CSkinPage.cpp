@@ -31,9 +31,10 @@ BOOL CSkinPage::OnInitDialog() {
   m_bmpBack.Attach(picture.bitmap);
   BITMAP info = {};
   if (m_bmpBack.GetBitmap(&info)) {
-    m_nBackWidth = info.bmWidth;
+    m_nBackWidth = picture.columns.empty() ? info.bmWidth : picture.width;
     m_nBackHeight = info.bmHeight;
   }
+  m_backColumns = picture.columns;
   m_nBackX = static_cast<int>(lround(m_look.backX * picture.scale.across));
   InitControls();
   InitToolTips();
@@ -54,13 +55,17 @@ void CSkinPage::AddToolTip(UINT id, int nameIndex) {
 }
 
 // The whole picture is copied each time; the paint context clips it to what needs painting
-// and to the page, and the controls paint themselves over it.
+// and to the page, and the controls paint themselves over it. A picture kept as runs of
+// columns leaves the white between them to the page's background, erased with the white brush.
 void CSkinPage::OnPaint() {
   CPaintDC dc(m_hWnd);
   CMemoryDC memory(dc);
   if (m_bmpBack.GetSafeHandle())
     memory.SelectObject(m_bmpBack.GetSafeHandle());
-  dc.BitBlt(m_nBackX, 0, m_nBackWidth, m_nBackHeight, memory, 0, 0, SRCCOPY);
+  if (m_backColumns.empty())
+    dc.BitBlt(m_nBackX, 0, m_nBackWidth, m_nBackHeight, memory, 0, 0, SRCCOPY);
+  for (const PictureColumns& run : m_backColumns)
+    dc.BitBlt(m_nBackX + run.x, 0, run.width, m_nBackHeight, memory, run.from, 0, SRCCOPY);
 }
 
 HBRUSH CSkinPage::OnCtlColor(HDC dc, HWND, UINT) {

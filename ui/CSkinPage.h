@@ -50,5 +50,6 @@ class CSkinPage : public CPropertyPage {
 
  private:
   const SkinLook& m_look;
-  int m_nBackX;  // backX at the picture's scale
+  int m_nBackX;                               // backX at the picture's scale
+  std::vector<PictureColumns> m_backColumns;  // empty: m_bmpBack is the whole picture
 };

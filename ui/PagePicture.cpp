@@ -3,9 +3,11 @@
 #include "ui/PagePicture.h"
 
 #include <math.h>
+#include <wchar.h>
 #include <wincodec.h>
 
 #include <algorithm>
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
@@ -57,15 +59,10 @@ BYTE ToByte(float value) {
 
 size_t Stride(int width) { return (static_cast<size_t>(width) * 3 + 3) & ~size_t{3}; }
 
-// The header of a 24-bit top-down picture.
-BITMAPINFOHEADER TopDown(int width, int height) {
-  return BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), width, -height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-}
-
 // An empty 24-bit top-down DIB section; null when there is no memory for it.
 HBITMAP NewPicture(int width, int height, void** bits) {
   BITMAPINFO info = {};
-  info.bmiHeader = TopDown(width, height);
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
   return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
 }
 
@@ -99,73 +96,169 @@ Growth PageGrowth(HWND page, const DialogFont* replacedFont) {
                 static_cast<double>(units.bottom) / at96.cy};
 }
 
-HBITMAP ResamplePicture(const BITMAPINFOHEADER& source, const void* sourcePixels, int width,
-                        int height) {
-  if (source.biBitCount != 24 || source.biCompression != BI_RGB || source.biClrUsed != 0 ||
-      source.biWidth <= 0 || source.biHeight == 0 || width <= 0 || height <= 0)
-    return nullptr;
-  const int sourceWidth = source.biWidth;
-  const int sourceHeight = source.biHeight < 0 ? -source.biHeight : source.biHeight;
-  const bool bottomUp = source.biHeight > 0;
-  const size_t sourceStride = Stride(sourceWidth);
-  const BYTE* sourceBits = static_cast<const BYTE*>(sourcePixels);
+namespace {
 
-  void* bits = nullptr;
-  HBITMAP target = NewPicture(width, height, &bits);
-  if (!target)
-    return nullptr;
-  const size_t stride = Stride(width);
+// Row y of a 24-bit picture, rows counted top-down; null when it cannot be had.
+using RowSource = std::function<const BYTE*(int y)>;
 
-  const std::vector<Taps> across = AxisTaps(sourceWidth, width);
-  const std::vector<Taps> down = AxisTaps(sourceHeight, height);
-  // One target row at a time: the source rows it takes, blended into one row of the source's
-  // width, then that row resampled across.
+// The rows of a packed 24-bit DIB; empty when it is no uncompressed 24-bit picture.
+RowSource DibRows(const BITMAPINFOHEADER& header, const void* pixels) {
+  if (header.biBitCount != 24 || header.biCompression != BI_RGB || header.biClrUsed != 0 ||
+      header.biWidth <= 0 || header.biHeight == 0)
+    return nullptr;
+  const int height = header.biHeight < 0 ? -header.biHeight : header.biHeight;
+  const bool bottomUp = header.biHeight > 0;
+  const size_t stride = Stride(header.biWidth);
+  const BYTE* bits = static_cast<const BYTE*>(pixels);
+  return [=](int y) { return bits + stride * (bottomUp ? height - 1 - y : y); };
+}
+
+// Which target columns take any source column that is not white: the others come out white.
+bool FindArtColumns(int sourceWidth, int sourceHeight, const RowSource& rows,
+                    const std::vector<Taps>& across, std::vector<bool>* art) {
+  std::vector<bool> source(sourceWidth);
+  for (int y = 0; y < sourceHeight; ++y) {
+    const BYTE* row = rows(y);
+    if (!row)
+      return false;
+    for (int x = 0; x < sourceWidth; ++x)
+      source[x] = source[x] || (row[3 * x] & row[3 * x + 1] & row[3 * x + 2]) != 255;
+  }
+  art->assign(across.size(), false);
+  for (size_t x = 0; x < across.size(); ++x)
+    for (size_t k = 0; k < across[x].weights.size(); ++k)
+      (*art)[x] = (*art)[x] || (across[x].weights[k] > 0 && source[across[x].first + k]);
+  return true;
+}
+
+// Runs of artwork columns; a white gap narrower than kMinGap stays inside its run, so that
+// the runs are few.
+std::vector<PictureColumns> ArtRuns(const std::vector<bool>& art) {
+  const int kMinGap = 16;
+  const int width = static_cast<int>(art.size());
+  std::vector<PictureColumns> runs;
+  int kept = 0;
+  for (int x = 0; x < width;) {
+    if (!art[x]) {
+      ++x;
+      continue;
+    }
+    int end = x + 1, next = x + 1;
+    while (next < width && next - end < kMinGap)
+      if (art[next++])
+        end = next;
+    runs.push_back(PictureColumns{x, end - x, kept});
+    kept += end - x;
+    x = end;
+  }
+  return runs;
+}
+
+// Resamples the source into the runs of target columns, each at its `from` in bits. One
+// target row at a time: the source rows it takes, blended into one row of the source's width,
+// then that row resampled across.
+bool ResampleRuns(int sourceWidth, const RowSource& rows, const std::vector<Taps>& across,
+                  const std::vector<Taps>& down, const std::vector<PictureColumns>& runs,
+                  BYTE* bits, size_t stride) {
   std::vector<float> row(static_cast<size_t>(sourceWidth) * 3);
-  for (int y = 0; y < height; ++y) {
+  for (size_t y = 0; y < down.size(); ++y) {
     std::fill(row.begin(), row.end(), 0.0f);
-    const Taps& rows = down[y];
-    for (size_t k = 0; k < rows.weights.size(); ++k) {
-      const int sy = rows.first + static_cast<int>(k);
-      const BYTE* line = sourceBits + sourceStride * (bottomUp ? sourceHeight - 1 - sy : sy);
-      const float w = rows.weights[k];
+    for (size_t k = 0; k < down[y].weights.size(); ++k) {
+      const BYTE* line = rows(down[y].first + static_cast<int>(k));
+      if (!line)
+        return false;
+      const float w = down[y].weights[k];
       for (size_t i = 0; i < row.size(); ++i) row[i] += w * line[i];
     }
-    BYTE* out = static_cast<BYTE*>(bits) + stride * y;
-    for (int x = 0; x < width; ++x) {
-      const Taps& columns = across[x];
-      float b = 0, g = 0, r = 0;
-      for (size_t k = 0; k < columns.weights.size(); ++k) {
-        const float* p = &row[static_cast<size_t>(columns.first + static_cast<int>(k)) * 3];
-        const float w = columns.weights[k];
-        b += w * p[0];
-        g += w * p[1];
-        r += w * p[2];
+    for (const PictureColumns& run : runs) {
+      BYTE* out = bits + stride * y + 3 * static_cast<size_t>(run.from);
+      for (int x = run.x; x < run.x + run.width; ++x, out += 3) {
+        const Taps& columns = across[x];
+        float b = 0, g = 0, r = 0;
+        for (size_t k = 0; k < columns.weights.size(); ++k) {
+          const float* p = &row[static_cast<size_t>(columns.first + static_cast<int>(k)) * 3];
+          const float w = columns.weights[k];
+          b += w * p[0];
+          g += w * p[1];
+          r += w * p[2];
+        }
+        out[0] = ToByte(b);
+        out[1] = ToByte(g);
+        out[2] = ToByte(r);
       }
-      out[x * 3] = ToByte(b);
-      out[x * 3 + 1] = ToByte(g);
-      out[x * 3 + 2] = ToByte(r);
     }
   }
   GdiFlush();
-  return target;
+  return true;
 }
 
-HBITMAP DecodeMaster(const void* png, DWORD size, int width, int height, void** bits) {
+// The source at width x height, keeping only its columns of artwork when that saves a quarter
+// of the picture or more: most of a page's picture is white ground, which the page's white
+// background gives anyway. A null bitmap when a row cannot be read or there is no memory.
+LoadedPicture ScalePicture(int sourceWidth, int sourceHeight, const RowSource& rows, int width,
+                           int height, Growth scale) {
+  LoadedPicture picture = {nullptr, scale, width, {}};
+  if (width <= 0 || height <= 0)
+    return picture;
+  const std::vector<Taps> across = AxisTaps(sourceWidth, width);
+  const std::vector<Taps> down = AxisTaps(sourceHeight, height);
+  std::vector<bool> art;
+  if (!FindArtColumns(sourceWidth, sourceHeight, rows, across, &art))
+    return picture;
+  std::vector<PictureColumns> runs = ArtRuns(art);
+  int kept = 0;
+  for (const PictureColumns& run : runs) kept += run.width;
+  if (4 * kept > 3 * width || kept == 0) {
+    kept = width;
+    runs.assign(1, PictureColumns{0, width, 0});
+  } else {
+    picture.columns = runs;
+  }
+  void* bits = nullptr;
+  picture.bitmap = NewPicture(kept, height, &bits);
+  if (picture.bitmap && !ResampleRuns(sourceWidth, rows, across, down, runs,
+                                      static_cast<BYTE*>(bits), Stride(kept))) {
+    DeleteObject(picture.bitmap);
+    picture.bitmap = nullptr;
+  }
+  return picture;
+}
+
+}  // namespace
+
+LoadedPicture ResamplePicture(const BITMAPINFOHEADER& source, const void* bits, int width,
+                              int height, Growth scale) {
+  const RowSource rows = DibRows(source, bits);
+  return rows ? ScalePicture(source.biWidth, abs(source.biHeight), rows, width, height, scale)
+              : LoadedPicture{nullptr, scale, width, {}};
+}
+
+LoadedPicture ScaleMaster(const void* png, DWORD size, int masterWidth, int masterHeight, int width,
+                          int height, Growth scale) {
   // COM only for the decoding: the sheet's thread uses it for nothing else. A thread already
   // in another apartment still decodes.
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  // The imaging library loaded by its full path (never a copy in the game folder) and let go
+  // once the page is decoded: it would otherwise stay in memory for the rest of the run.
+  wchar_t path[MAX_PATH];
+  const UINT folder = GetSystemDirectoryW(path, MAX_PATH - 20);
+  HMODULE codecs = folder && folder < MAX_PATH - 20 && wcscat(path, L"\\windowscodecs.dll")
+                       ? LoadLibraryW(path)
+                       : nullptr;
+  typedef HRESULT(WINAPI * CreateFactory)(UINT, IWICImagingFactory**);
+  // Through void (*)(): GetProcAddress's generic pointer type would draw a cast warning.
+  const CreateFactory createFactory =
+      codecs ? reinterpret_cast<CreateFactory>(reinterpret_cast<void (*)()>(
+                   GetProcAddress(codecs, "WICCreateImagingFactory_Proxy")))
+             : nullptr;
   IWICImagingFactory* factory = nullptr;
   IWICStream* stream = nullptr;
   IWICBitmapDecoder* decoder = nullptr;
   IWICBitmapFrameDecode* frame = nullptr;
   IWICFormatConverter* converter = nullptr;
   UINT decodedWidth = 0, decodedHeight = 0;
-  const UINT stride = static_cast<UINT>(Stride(width));
-  HBITMAP picture = nullptr;
-  const bool decoded =
-      png &&
-      SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                 IID_IWICImagingFactory, reinterpret_cast<void**>(&factory))) &&
+  LoadedPicture picture = {nullptr, scale, width, {}};
+  if (png && createFactory && SUCCEEDED(createFactory(WINCODEC_SDK_VERSION, &factory)) &&
       SUCCEEDED(factory->CreateStream(&stream)) &&
       SUCCEEDED(stream->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(png)), size)) &&
       SUCCEEDED(factory->CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnDemand,
@@ -175,18 +268,34 @@ HBITMAP DecodeMaster(const void* png, DWORD size, int width, int height, void** 
       SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat24bppBGR, WICBitmapDitherTypeNone,
                                       nullptr, 0, WICBitmapPaletteTypeCustom)) &&
       SUCCEEDED(converter->GetSize(&decodedWidth, &decodedHeight)) &&
-      static_cast<int>(decodedWidth) == width && static_cast<int>(decodedHeight) == height &&
-      (picture = NewPicture(width, height, bits)) != nullptr &&
-      SUCCEEDED(converter->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(*bits)));
+      static_cast<int>(decodedWidth) == masterWidth &&
+      static_cast<int>(decodedHeight) == masterHeight) {
+    // The master is read a strip of rows at a time, never held whole beside the page's copy.
+    const int kStripRows = 32;
+    const UINT stride = static_cast<UINT>(Stride(masterWidth));
+    std::vector<BYTE> strip(static_cast<size_t>(stride) * kStripRows);
+    int first = -1;
+    const RowSource rows = [&](int y) -> const BYTE* {
+      if (first < 0 || y < first || y >= first + kStripRows) {
+        const WICRect rect = {0, y, masterWidth, std::min(kStripRows, masterHeight - y)};
+        first = -1;
+        if (FAILED(converter->CopyPixels(&rect, stride, stride * rect.Height, strip.data())))
+          return nullptr;
+        first = y;
+      }
+      return strip.data() + static_cast<size_t>(stride) * (y - first);
+    };
+    picture = ScalePicture(masterWidth, masterHeight, rows, width, height, scale);
+  }
   for (IUnknown* object :
        std::initializer_list<IUnknown*>{converter, frame, decoder, stream, factory})
     if (object)
       object->Release();
   if (SUCCEEDED(com))
     CoUninitialize();
-  if (!decoded && picture)
-    DeleteObject(picture);
-  return decoded ? picture : nullptr;
+  if (codecs)
+    FreeLibrary(codecs);
+  return picture;
 }
 
 namespace {
@@ -207,29 +316,27 @@ const void* FindData(HINSTANCE module, UINT id, LPCWSTR type, DWORD* size) {
 
 LoadedPicture LoadPagePicture(HINSTANCE module, UINT bitmap, UINT master, Growth growth) {
   if (Near(growth, 1))
-    return LoadedPicture{LoadBitmapW(module, MAKEINTRESOURCEW(bitmap)), Growth{1, 1}};
+    return LoadedPicture{LoadBitmapW(module, MAKEINTRESOURCEW(bitmap)), Growth{1, 1}, 0, {}};
   // The 100 % bitmap as stored (RT_BITMAP): its header, then its pixels.
   DWORD size = 0;
   const BITMAPINFOHEADER* small =
       static_cast<const BITMAPINFOHEADER*>(FindData(module, bitmap, MAKEINTRESOURCEW(2), &size));
   if (!small || size < sizeof(BITMAPINFOHEADER))
-    return LoadedPicture{nullptr, growth};
-  const int width = kMasterScale * small->biWidth, height = kMasterScale * abs(small->biHeight);
-  const int wantWidth = static_cast<int>(lround(small->biWidth * growth.across));
-  const int wantHeight = static_cast<int>(lround(abs(small->biHeight) * growth.down));
-  void* bits = nullptr;
-  const void* png = FindData(module, master, MAKEINTRESOURCEW(10), &size);
-  // The master (RT_RCDATA) only as the 100 % picture at twice its size, so that it stands where
-  // that would.
-  HBITMAP large = growth.across > 1 || growth.down > 1
-                      ? DecodeMaster(png, size, width, height, &bits)
-                      : nullptr;
-  if (large && Near(growth, kMasterScale))
-    return LoadedPicture{large, Growth{kMasterScale, kMasterScale}};
-  const void* pixels = large ? bits : reinterpret_cast<const BYTE*>(small) + small->biSize;
-  HBITMAP scaled =
-      ResamplePicture(large ? TopDown(width, height) : *small, pixels, wantWidth, wantHeight);
-  if (large)
-    DeleteObject(large);
-  return LoadedPicture{scaled, growth};
+    return LoadedPicture{nullptr, growth, 0, {}};
+  const int smallWidth = small->biWidth, smallHeight = abs(small->biHeight);
+  // At the master's own scale the picture is the master as drawn, standing where the 100 %
+  // picture at twice its size would.
+  const bool asDrawn = Near(growth, kMasterScale);
+  const Growth scale = asDrawn ? Growth{kMasterScale, kMasterScale} : growth;
+  const int width = static_cast<int>(lround(smallWidth * scale.across));
+  const int height = static_cast<int>(lround(smallHeight * scale.down));
+  if (growth.across > 1 || growth.down > 1) {
+    const void* png = FindData(module, master, MAKEINTRESOURCEW(10), &size);
+    const LoadedPicture picture = ScaleMaster(png, size, kMasterScale * smallWidth,
+                                              kMasterScale * smallHeight, width, height, scale);
+    if (picture.bitmap)
+      return picture;
+  }
+  return ResamplePicture(*small, reinterpret_cast<const BYTE*>(small) + small->biSize, width,
+                         height, scale);
 }

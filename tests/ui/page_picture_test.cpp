@@ -1,6 +1,7 @@
 // The page picture on scaled displays: the master's decoding, its fallback, and resampling.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "ui/PagePicture.h"
@@ -27,65 +28,6 @@ std::vector<BYTE> PackedDib(int width, const std::vector<std::vector<BYTE>>& gre
   return dib;
 }
 
-// The resampled picture's grey levels, rows top-down.
-std::vector<std::vector<int>> Greys(HBITMAP bitmap) {
-  DIBSECTION section = {};
-  EXPECT_EQ(static_cast<int>(sizeof(section)), GetObjectW(bitmap, sizeof(section), &section));
-  const BITMAP& b = section.dsBm;
-  std::vector<std::vector<int>> rows(b.bmHeight, std::vector<int>(b.bmWidth));
-  for (int y = 0; y < b.bmHeight; ++y)
-    for (int x = 0; x < b.bmWidth; ++x) {
-      const BYTE* p = static_cast<const BYTE*>(b.bmBits) + b.bmWidthBytes * y + x * 3;
-      EXPECT_TRUE(p[0] == p[1] && p[1] == p[2]) << x << "," << y;
-      rows[y][x] = p[0];
-    }
-  return rows;
-}
-
-HBITMAP Resample(const std::vector<BYTE>& dib, int width, int height) {
-  return ResamplePicture(*reinterpret_cast<const BITMAPINFOHEADER*>(dib.data()),
-                         dib.data() + sizeof(BITMAPINFOHEADER), width, height);
-}
-
-TEST(PagePicture, WhiteStaysExactlyWhiteAtEverySize) {
-  const std::vector<BYTE> white =
-      PackedDib(7, std::vector<std::vector<BYTE>>(5, {255, 255, 255, 255, 255, 255, 255}));
-  for (const SIZE size : {SIZE{7, 5}, SIZE{5, 4}, SIZE{3, 2}, SIZE{11, 9}, SIZE{14, 10}}) {
-    HBITMAP scaled = Resample(white, size.cx, size.cy);
-    ASSERT_NE(nullptr, scaled);
-    for (const auto& row : Greys(scaled))
-      for (int grey : row) EXPECT_EQ(255, grey) << size.cx << "x" << size.cy;
-    DeleteObject(scaled);
-  }
-}
-
-TEST(PagePicture, SameSizeCopiesShrinkingAveragesAndEnlargingBlends) {
-  const std::vector<BYTE> pairs = PackedDib(4, {{0, 0, 255, 255}, {0, 0, 255, 255}});
-  HBITMAP same = Resample(pairs, 4, 2);
-  EXPECT_EQ((std::vector<std::vector<int>>{{0, 0, 255, 255}, {0, 0, 255, 255}}), Greys(same));
-  DeleteObject(same);
-
-  // Half size: each pixel is the mean of what it covers, so a fine checker turns grey.
-  const std::vector<BYTE> checker = PackedDib(4, {{0, 255, 0, 255}, {255, 0, 255, 0}});
-  HBITMAP half = Resample(checker, 2, 1);
-  const std::vector<std::vector<int>> halved = Greys(half);
-  ASSERT_EQ(1u, halved.size());
-  for (int grey : halved[0]) EXPECT_NEAR(128, grey, 1);
-  DeleteObject(half);
-
-  // Twice the size: between a black and a white pixel the new ones step through greys rather
-  // than repeating either.
-  const std::vector<BYTE> edge = PackedDib(2, {{0, 255}});
-  HBITMAP twice = Resample(edge, 4, 2);
-  const std::vector<int> row = Greys(twice)[0];
-  EXPECT_EQ(0, row[0]);
-  EXPECT_GT(row[1], 0);
-  EXPECT_LT(row[1], row[2]);
-  EXPECT_LT(row[2], 255);
-  EXPECT_EQ(255, row[3]);
-  DeleteObject(twice);
-}
-
 // A loaded picture's size and its pixels, row by row without padding.
 struct Pixels {
   LONG width = 0, height = 0;
@@ -106,6 +48,75 @@ Pixels Read(HBITMAP bitmap) {
   return pixels;
 }
 
+// The picture as the page shows it: the kept runs of columns in their places, white between.
+Pixels Whole(const LoadedPicture& picture) {
+  Pixels kept = Read(picture.bitmap);
+  if (picture.columns.empty())
+    return kept;
+  Pixels whole = {picture.width, kept.height,
+                  std::vector<BYTE>(size_t{3} * picture.width * kept.height, 255)};
+  for (LONG y = 0; y < kept.height; ++y)
+    for (const PictureColumns& run : picture.columns)
+      std::copy_n(&kept.bytes[3 * (y * kept.width + run.from)], 3 * run.width,
+                  &whole.bytes[3 * (y * whole.width + run.x)]);
+  return whole;
+}
+
+// The picture's grey levels, rows top-down.
+std::vector<std::vector<int>> Greys(const Pixels& picture) {
+  std::vector<std::vector<int>> rows(picture.height, std::vector<int>(picture.width));
+  for (LONG y = 0; y < picture.height; ++y)
+    for (LONG x = 0; x < picture.width; ++x) {
+      const BYTE* p = &picture.bytes[3 * (y * picture.width + x)];
+      EXPECT_TRUE(p[0] == p[1] && p[1] == p[2]) << x << "," << y;
+      rows[y][x] = p[0];
+    }
+  return rows;
+}
+
+Pixels Resample(const std::vector<BYTE>& dib, int width, int height) {
+  const LoadedPicture picture =
+      ResamplePicture(*reinterpret_cast<const BITMAPINFOHEADER*>(dib.data()),
+                      dib.data() + sizeof(BITMAPINFOHEADER), width, height, Growth{1, 1});
+  EXPECT_NE(nullptr, picture.bitmap);
+  const Pixels pixels = Whole(picture);
+  DeleteObject(picture.bitmap);
+  return pixels;
+}
+
+TEST(PagePicture, WhiteStaysExactlyWhiteAtEverySize) {
+  const std::vector<BYTE> white =
+      PackedDib(7, std::vector<std::vector<BYTE>>(5, {255, 255, 255, 255, 255, 255, 255}));
+  for (const SIZE size : {SIZE{7, 5}, SIZE{5, 4}, SIZE{3, 2}, SIZE{11, 9}, SIZE{14, 10}}) {
+    const Pixels scaled = Resample(white, size.cx, size.cy);
+    EXPECT_EQ(size.cx, scaled.width);
+    for (const auto& row : Greys(scaled))
+      for (int grey : row) EXPECT_EQ(255, grey) << size.cx << "x" << size.cy;
+  }
+}
+
+TEST(PagePicture, SameSizeCopiesShrinkingAveragesAndEnlargingBlends) {
+  const std::vector<BYTE> pairs = PackedDib(4, {{0, 0, 255, 255}, {0, 0, 255, 255}});
+  EXPECT_EQ((std::vector<std::vector<int>>{{0, 0, 255, 255}, {0, 0, 255, 255}}),
+            Greys(Resample(pairs, 4, 2)));
+
+  // Half size: each pixel is the mean of what it covers, so a fine checker turns grey.
+  const std::vector<BYTE> checker = PackedDib(4, {{0, 255, 0, 255}, {255, 0, 255, 0}});
+  const std::vector<std::vector<int>> halved = Greys(Resample(checker, 2, 1));
+  ASSERT_EQ(1u, halved.size());
+  for (int grey : halved[0]) EXPECT_NEAR(128, grey, 1);
+
+  // Twice the size: between a black and a white pixel the new ones step through greys rather
+  // than repeating either.
+  const std::vector<BYTE> edge = PackedDib(2, {{0, 255}});
+  const std::vector<int> row = Greys(Resample(edge, 4, 2))[0];
+  EXPECT_EQ(0, row[0]);
+  EXPECT_GT(row[1], 0);
+  EXPECT_LT(row[1], row[2]);
+  EXPECT_LT(row[2], 255);
+  EXPECT_EQ(255, row[3]);
+}
+
 double MeanDifference(const Pixels& a, const Pixels& b) {
   double total = 0;
   for (size_t i = 0; i < a.bytes.size() && i < b.bytes.size(); ++i)
@@ -114,37 +125,37 @@ double MeanDifference(const Pixels& a, const Pixels& b) {
 }
 
 // The PNG master decodes to the 100 % picture at twice its size and is shown as drawn at 200 %,
-// shrunk at 150 %. A master that cannot be used (damaged, missing, another page's) gives the
-// 100 % picture enlarged in its place, never an empty page.
+// shrunk at 150 %; only its columns of artwork are kept, and they stand where they were. A
+// master that cannot be used (damaged, missing, another page's) gives the 100 % picture
+// enlarged in its place, never an empty page.
 TEST(PagePicture, TheMasterDecodesAndOneThatCannotBeUsedGivesWayToTheSmallPicture) {
   const HINSTANCE module = GetModuleHandleW(nullptr);
   const LoadedPicture sharp =
       LoadPagePicture(module, IDB_SYSTEM_BACK, IDR_SYSTEM_BACK_200, Growth{1.98, 2.03});
-  const Pixels drawn = Read(sharp.bitmap);
+  const Pixels drawn = Whole(sharp);
   EXPECT_EQ(1146, drawn.width);
   EXPECT_EQ(874, drawn.height);
   EXPECT_EQ(2.0, sharp.scale.across);
+  EXPECT_LT(Read(sharp.bitmap).width, 1146 * 3 / 4);
   const LoadedPicture shrunk =
       LoadPagePicture(module, IDB_SYSTEM_BACK, IDR_SYSTEM_BACK_200, Growth{1.5, 1.5});
-  EXPECT_EQ(860, Read(shrunk.bitmap).width);
-  EXPECT_EQ(656, Read(shrunk.bitmap).height);
+  EXPECT_EQ(860, Whole(shrunk).width);
+  EXPECT_EQ(656, Whole(shrunk).height);
   DeleteObject(shrunk.bitmap);
 
   HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(IDR_SYSTEM_BACK_200), MAKEINTRESOURCEW(10));
   ASSERT_NE(nullptr, found);
   const BYTE* png = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
   std::vector<BYTE> damaged(png, png + SizeofResource(module, found) / 2);
-  void* bits = nullptr;
-  EXPECT_EQ(nullptr,
-            DecodeMaster(damaged.data(), static_cast<DWORD>(damaged.size()), 1146, 874, &bits));
+  const DWORD size = static_cast<DWORD>(damaged.size());
+  EXPECT_EQ(nullptr, ScaleMaster(damaged.data(), size, 1146, 874, 1146, 874, {2, 2}).bitmap);
   damaged.assign(damaged.size(), 0x5A);
-  EXPECT_EQ(nullptr,
-            DecodeMaster(damaged.data(), static_cast<DWORD>(damaged.size()), 1146, 874, &bits));
+  EXPECT_EQ(nullptr, ScaleMaster(damaged.data(), size, 1146, 874, 1146, 874, {2, 2}).bitmap);
 
   const Pixels white = {drawn.width, drawn.height, std::vector<BYTE>(drawn.bytes.size(), 255)};
   for (const UINT id : {UINT{IDR_OPTION_BACK_200}, UINT{9999}}) {
     const LoadedPicture instead = LoadPagePicture(module, IDB_SYSTEM_BACK, id, Growth{2, 2});
-    const Pixels enlarged = Read(instead.bitmap);
+    const Pixels enlarged = Whole(instead);
     ASSERT_EQ(drawn.width, enlarged.width) << id;
     ASSERT_EQ(drawn.height, enlarged.height);
     // The same art, only softer: far closer to the master than to a white page.
@@ -152,6 +163,25 @@ TEST(PagePicture, TheMasterDecodesAndOneThatCannotBeUsedGivesWayToTheSmallPictur
     DeleteObject(instead.bitmap);
   }
   DeleteObject(sharp.bitmap);
+
+  // Keeping the columns of artwork changes no pixel. Four thin strokes of four greys, on white,
+  // against their negative (light strokes on black: nothing to leave out), which the resampler,
+  // weighing pixels linearly, must give as the exact complement.
+  std::vector<std::vector<BYTE>> strokes(6, std::vector<BYTE>(120, 255)), negative = strokes;
+  for (auto& row : negative) std::fill(row.begin(), row.end(), 0);
+  for (const int x : {3, 50, 51, 116})
+    for (int y = 0; y < 6; ++y) strokes[y][x] = static_cast<BYTE>(x), negative[y][x] = 255 - x;
+  const std::vector<BYTE> dib = PackedDib(120, strokes);
+  const LoadedPicture kept =
+      ResamplePicture(*reinterpret_cast<const BITMAPINFOHEADER*>(dib.data()),
+                      dib.data() + sizeof(BITMAPINFOHEADER), 180, 9, Growth{1.5, 1.5});
+  EXPECT_EQ(3u, kept.columns.size());
+  EXPECT_LT(Read(kept.bitmap).width, 180 / 4);
+  const Pixels shown = Whole(kept), complement = Resample(PackedDib(120, negative), 180, 9);
+  ASSERT_EQ(complement.bytes.size(), shown.bytes.size());
+  for (size_t i = 0; i < shown.bytes.size(); ++i)
+    ASSERT_NEAR(255, shown.bytes[i] + complement.bytes[i], 1) << i / 3 % 180;
+  DeleteObject(kept.bitmap);
 }
 
 }  // namespace
