@@ -10,6 +10,12 @@ const size_t kExtendedHeader = 26;  // version, signature, help id, ex style, st
 
 size_t AlignDword(size_t at) { return (at + 3) & ~size_t{3}; }
 
+// A DIALOGEX template starts with its version (1) and the signature 0xFFFF.
+bool IsExtendedTemplate(const void* dialogTemplate) {
+  const WORD* words = static_cast<const WORD*>(dialogTemplate);
+  return words[0] == 1 && words[1] == 0xFFFF;
+}
+
 }  // namespace
 
 bool CDialogTemplate::Load(HMODULE module, UINT id) {
@@ -23,13 +29,12 @@ bool CDialogTemplate::Load(HMODULE module, UINT id) {
   return true;
 }
 
-bool IsExtendedTemplate(const void* dialogTemplate) {
-  const WORD* words = static_cast<const WORD*>(dialogTemplate);
-  return words[0] == 1 && words[1] == 0xFFFF;
-}
-
 size_t TemplateStyleOffset(const void* dialogTemplate) {
   return IsExtendedTemplate(dialogTemplate) ? 12 : 0;
+}
+
+bool CDialogTemplate::IsExtended() const {
+  return m_bytes.size() >= 4 && IsExtendedTemplate(m_bytes.data());
 }
 
 bool CDialogTemplate::Layout(size_t* styleAt, size_t* fontAt, size_t* itemsAt) const {

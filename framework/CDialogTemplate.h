@@ -18,10 +18,8 @@ struct DialogFont {
   bool shellFont = false;
 };
 
-// A DIALOGEX template starts with its version (1) and the signature 0xFFFF; its style follows
-// the help id and the extended style. A DIALOG template starts with its style. Both read at
-// least four bytes.
-bool IsExtendedTemplate(const void* dialogTemplate);
+// Where a template's style stands: a DIALOGEX template has it after its version, signature,
+// help id and extended style; a DIALOG template starts with it. Reads four bytes.
 size_t TemplateStyleOffset(const void* dialogTemplate);
 
 class CDialogTemplate {
@@ -40,7 +38,7 @@ class CDialogTemplate {
   bool SetFont(const DialogFont& font);
 
  private:
-  bool IsExtended() const { return m_bytes.size() >= 4 && IsExtendedTemplate(m_bytes.data()); }
+  bool IsExtended() const;
   // Byte offsets of the style, the font block and the first item; false when malformed.
   bool Layout(size_t* styleAt, size_t* fontAt, size_t* itemsAt) const;
 
