@@ -20,10 +20,16 @@ const int kScreenDpi = 96;
 const double kSnap = 0.05;
 const int kMasterScale = 2;
 
-// One destination pixel along an axis: the first source pixel it takes and their weights.
+// The resampler weighs in integers, fractions of kOne (far cheaper than floats on a 32-bit
+// build's x87); a row blended down keeps kRowFraction bits below the byte, few enough that
+// blending it across stays within 32 bits.
+const int kWeightBits = 14, kOne = 1 << kWeightBits, kRowFraction = 6;
+
+// One destination pixel along an axis: the first source pixel it takes and their weights,
+// which add up to exactly kOne, so that white stays exactly white.
 struct Taps {
   int first;
-  std::vector<float> weights;
+  std::vector<int> weights;
 };
 
 std::vector<Taps> AxisTaps(int source, int target) {
@@ -32,29 +38,23 @@ std::vector<Taps> AxisTaps(int source, int target) {
   std::vector<Taps> axis(target);
   for (int i = 0; i < target; ++i) {
     const double centre = (i + 0.5) * step - 0.5;
-    const int first = std::max(0, static_cast<int>(ceil(centre - radius)));
-    const int last = std::min(source - 1, static_cast<int>(floor(centre + radius)));
+    // Only the pixels strictly inside the tent weigh anything: at the same size, exactly one.
+    const int first = std::max(0, static_cast<int>(floor(centre - radius)) + 1);
+    const int last = std::min(source - 1, static_cast<int>(ceil(centre + radius)) - 1);
+    const auto tent = [&](int j) { return 1.0 - fabs(j - centre) / radius; };
+    double total = 0;
+    for (int j = first; j <= last; ++j) total += tent(j);
     Taps& taps = axis[i];
     taps.first = first;
-    double total = 0;
+    int sum = 0;
     for (int j = first; j <= last; ++j) {
-      const double w = std::max(0.0, 1.0 - fabs(j - centre) / radius);
-      taps.weights.push_back(static_cast<float>(w));
-      total += w;
+      taps.weights.push_back(static_cast<int>(lround(tent(j) / total * kOne)));
+      sum += taps.weights.back();
     }
-    if (total <= 0) {  // a centre right on a source pixel with no neighbours in reach
-      taps.weights.assign(1, 1.0f);
-      taps.first = std::min(source - 1, std::max(0, static_cast<int>(lround(centre))));
-      continue;
-    }
-    for (float& w : taps.weights) w = static_cast<float>(w / total);
+    // What rounding left over goes to the heaviest weight, which it cannot turn negative.
+    *std::max_element(taps.weights.begin(), taps.weights.end()) += kOne - sum;
   }
   return axis;
-}
-
-BYTE ToByte(float value) {
-  const long rounded = lroundf(value);
-  return static_cast<BYTE>(rounded < 0 ? 0 : rounded > 255 ? 255 : rounded);
 }
 
 size_t Stride(int width) { return (static_cast<size_t>(width) * 3 + 3) & ~size_t{3}; }
@@ -127,7 +127,7 @@ bool FindArtColumns(int sourceWidth, int sourceHeight, const RowSource& rows,
   art->assign(across.size(), false);
   for (size_t x = 0; x < across.size(); ++x)
     for (size_t k = 0; k < across[x].weights.size(); ++k)
-      (*art)[x] = (*art)[x] || (across[x].weights[k] > 0 && source[across[x].first + k]);
+      (*art)[x] = (*art)[x] || source[across[x].first + k];
   return true;
 }
 
@@ -135,21 +135,15 @@ bool FindArtColumns(int sourceWidth, int sourceHeight, const RowSource& rows,
 // the runs are few.
 std::vector<PictureColumns> ArtRuns(const std::vector<bool>& art) {
   const int kMinGap = 16;
-  const int width = static_cast<int>(art.size());
   std::vector<PictureColumns> runs;
-  int kept = 0;
-  for (int x = 0; x < width;) {
-    if (!art[x]) {
-      ++x;
+  for (int x = 0; x < static_cast<int>(art.size()); ++x) {
+    if (!art[x])
       continue;
-    }
-    int end = x + 1, next = x + 1;
-    while (next < width && next - end < kMinGap)
-      if (art[next++])
-        end = next;
-    runs.push_back(PictureColumns{x, end - x, kept});
-    kept += end - x;
-    x = end;
+    PictureColumns* last = runs.empty() ? nullptr : &runs.back();
+    if (last && x - (last->x + last->width) < kMinGap)
+      last->width = x + 1 - last->x;
+    else
+      runs.push_back(PictureColumns{x, 1, last ? last->from + last->width : 0});
   }
   return runs;
 }
@@ -160,31 +154,28 @@ std::vector<PictureColumns> ArtRuns(const std::vector<bool>& art) {
 bool ResampleRuns(int sourceWidth, const RowSource& rows, const std::vector<Taps>& across,
                   const std::vector<Taps>& down, const std::vector<PictureColumns>& runs,
                   BYTE* bits, size_t stride) {
-  std::vector<float> row(static_cast<size_t>(sourceWidth) * 3);
+  const int kDownShift = kWeightBits - kRowFraction;
+  const int kAcrossShift = kWeightBits + kRowFraction;
+  std::vector<int> row(static_cast<size_t>(sourceWidth) * 3);
   for (size_t y = 0; y < down.size(); ++y) {
-    std::fill(row.begin(), row.end(), 0.0f);
+    std::fill(row.begin(), row.end(), 0);
     for (size_t k = 0; k < down[y].weights.size(); ++k) {
       const BYTE* line = rows(down[y].first + static_cast<int>(k));
       if (!line)
         return false;
-      const float w = down[y].weights[k];
+      const int w = down[y].weights[k];
       for (size_t i = 0; i < row.size(); ++i) row[i] += w * line[i];
     }
+    for (int& value : row) value = (value + (1 << (kDownShift - 1))) >> kDownShift;
     for (const PictureColumns& run : runs) {
       BYTE* out = bits + stride * y + 3 * static_cast<size_t>(run.from);
       for (int x = run.x; x < run.x + run.width; ++x, out += 3) {
         const Taps& columns = across[x];
-        float b = 0, g = 0, r = 0;
-        for (size_t k = 0; k < columns.weights.size(); ++k) {
-          const float* p = &row[static_cast<size_t>(columns.first + static_cast<int>(k)) * 3];
-          const float w = columns.weights[k];
-          b += w * p[0];
-          g += w * p[1];
-          r += w * p[2];
-        }
-        out[0] = ToByte(b);
-        out[1] = ToByte(g);
-        out[2] = ToByte(r);
+        const int* p = &row[static_cast<size_t>(columns.first) * 3];
+        int sum[3] = {1 << (kAcrossShift - 1), 1 << (kAcrossShift - 1), 1 << (kAcrossShift - 1)};
+        for (const int w : columns.weights)
+          for (int c = 0; c < 3; ++c) sum[c] += w * *p++;
+        for (int c = 0; c < 3; ++c) out[c] = static_cast<BYTE>(sum[c] >> kAcrossShift);
       }
     }
   }
@@ -192,9 +183,8 @@ bool ResampleRuns(int sourceWidth, const RowSource& rows, const std::vector<Taps
   return true;
 }
 
-// The source at width x height, keeping only its columns of artwork when that saves a quarter
-// of the picture or more: most of a page's picture is white ground, which the page's white
-// background gives anyway. A null bitmap when a row cannot be read or there is no memory.
+// The source at width x height, its columns of artwork kept as ResamplePicture says; a null
+// bitmap when a row cannot be read or there is no memory.
 LoadedPicture ScalePicture(int sourceWidth, int sourceHeight, const RowSource& rows, int width,
                            int height, Growth scale) {
   LoadedPicture picture = {nullptr, scale, width, {}};
@@ -245,12 +235,22 @@ LoadedPicture ScaleMaster(const void* png, DWORD size, int masterWidth, int mast
   HMODULE codecs = folder && folder < MAX_PATH - 20 && wcscat(path, L"\\windowscodecs.dll")
                        ? LoadLibraryW(path)
                        : nullptr;
-  typedef HRESULT(WINAPI * CreateFactory)(UINT, IWICImagingFactory**);
-  // Through void (*)(): GetProcAddress's generic pointer type would draw a cast warning.
-  const CreateFactory createFactory =
-      codecs ? reinterpret_cast<CreateFactory>(reinterpret_cast<void (*)()>(
-                   GetProcAddress(codecs, "WICCreateImagingFactory_Proxy")))
+  // Its objects made by its own class objects, so that it stays ours to let go; the PNG decoder
+  // by name, since a factory finding one for the stream tries every registered codec first
+  // (under Wine, longer than the decoding). Through void (*)() to avoid a cast warning.
+  typedef HRESULT(WINAPI * GetClassObject)(REFCLSID, REFIID, void**);
+  const GetClassObject getClassObject =
+      codecs ? reinterpret_cast<GetClassObject>(
+                   reinterpret_cast<void (*)()>(GetProcAddress(codecs, "DllGetClassObject")))
              : nullptr;
+  const auto make = [getClassObject](REFCLSID id, REFIID type, void** object) {
+    IClassFactory* maker = nullptr;
+    const HRESULT found = getClassObject ? getClassObject(id, IID_PPV_ARGS(&maker)) : E_FAIL;
+    const HRESULT made = SUCCEEDED(found) ? maker->CreateInstance(nullptr, type, object) : found;
+    if (SUCCEEDED(found))
+      maker->Release();
+    return made;
+  };
   IWICImagingFactory* factory = nullptr;
   IWICStream* stream = nullptr;
   IWICBitmapDecoder* decoder = nullptr;
@@ -258,11 +258,11 @@ LoadedPicture ScaleMaster(const void* png, DWORD size, int masterWidth, int mast
   IWICFormatConverter* converter = nullptr;
   UINT decodedWidth = 0, decodedHeight = 0;
   LoadedPicture picture = {nullptr, scale, width, {}};
-  if (png && createFactory && SUCCEEDED(createFactory(WINCODEC_SDK_VERSION, &factory)) &&
+  if (png && SUCCEEDED(make(CLSID_WICImagingFactory, IID_PPV_ARGS(&factory))) &&
       SUCCEEDED(factory->CreateStream(&stream)) &&
       SUCCEEDED(stream->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(png)), size)) &&
-      SUCCEEDED(factory->CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnDemand,
-                                                 &decoder)) &&
+      SUCCEEDED(make(CLSID_WICPngDecoder, IID_PPV_ARGS(&decoder))) &&
+      SUCCEEDED(decoder->Initialize(stream, WICDecodeMetadataCacheOnDemand)) &&
       SUCCEEDED(decoder->GetFrame(0, &frame)) &&
       SUCCEEDED(factory->CreateFormatConverter(&converter)) &&
       SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat24bppBGR, WICBitmapDitherTypeNone,
