@@ -3,6 +3,8 @@
 
 #include <string.h>
 
+#include "framework/ResourceData.h"
+
 namespace {
 
 const size_t kPlainHeader = 18;     // style, ex style, item count, x, y, cx, cy
@@ -20,12 +22,11 @@ bool IsExtendedTemplate(const void* dialogTemplate) {
 
 bool CDialogTemplate::Load(HMODULE module, UINT id) {
   m_bytes.clear();
-  HRSRC found = module ? FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(5)) : nullptr;
-  HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-  const BYTE* data = loaded ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
-  if (!data)
+  const ResourceData found = FindResourceData(module, RT_DIALOG, id);
+  if (!found.data)
     return false;
-  m_bytes.assign(data, data + SizeofResource(module, found));
+  const BYTE* data = static_cast<const BYTE*>(found.data);
+  m_bytes.assign(data, data + found.size);
   return true;
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "framework/CDialogTemplate.h"
+#include "framework/ResourceData.h"
 
 namespace {
 
@@ -304,24 +305,15 @@ bool Near(Growth growth, double scale) {
   return fabs(growth.across - scale) <= kSnap * scale && fabs(growth.down - scale) <= kSnap * scale;
 }
 
-// A resource's bytes as the module holds them; null when it is missing.
-const void* FindData(HINSTANCE module, UINT id, LPCWSTR type, DWORD* size) {
-  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), type);
-  HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-  *size = found ? SizeofResource(module, found) : 0;
-  return loaded ? LockResource(loaded) : nullptr;
-}
-
 }  // namespace
 
 LoadedPicture LoadPagePicture(HINSTANCE module, UINT bitmap, UINT master, Growth growth) {
   if (Near(growth, 1))
     return LoadedPicture{LoadBitmapW(module, MAKEINTRESOURCEW(bitmap)), Growth{1, 1}, 0, {}};
   // The 100 % bitmap as stored (RT_BITMAP): its header, then its pixels.
-  DWORD size = 0;
-  const BITMAPINFOHEADER* small =
-      static_cast<const BITMAPINFOHEADER*>(FindData(module, bitmap, MAKEINTRESOURCEW(2), &size));
-  if (!small || size < sizeof(BITMAPINFOHEADER))
+  const ResourceData stored = FindResourceData(module, RT_BITMAP, bitmap);
+  const BITMAPINFOHEADER* small = static_cast<const BITMAPINFOHEADER*>(stored.data);
+  if (!small || stored.size < sizeof(BITMAPINFOHEADER))
     return LoadedPicture{nullptr, growth, 0, {}};
   const int smallWidth = small->biWidth, smallHeight = abs(small->biHeight);
   // At the master's own scale the picture is the master as drawn, standing where the 100 %
@@ -331,8 +323,8 @@ LoadedPicture LoadPagePicture(HINSTANCE module, UINT bitmap, UINT master, Growth
   const int width = static_cast<int>(lround(smallWidth * scale.across));
   const int height = static_cast<int>(lround(smallHeight * scale.down));
   if (growth.across > 1 || growth.down > 1) {
-    const void* png = FindData(module, master, MAKEINTRESOURCEW(10), &size);
-    const LoadedPicture picture = ScaleMaster(png, size, kMasterScale * smallWidth,
+    const ResourceData png = FindResourceData(module, RT_RCDATA, master);
+    const LoadedPicture picture = ScaleMaster(png.data, png.size, kMasterScale * smallWidth,
                                               kMasterScale * smallHeight, width, height, scale);
     if (picture.bitmap)
       return picture;
