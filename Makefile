@@ -71,8 +71,12 @@ arch-check:
 	@test "$(CHOSEN)" != none
 
 # The zip a player downloads, in $(BUILD)/dist: the 32-bit program, whatever the host runs.
+# Signed with the publisher's certificate when asked (tools/sign_release.py):
+#   make dist SIGN_PFX=cert.p12 SIGN_PASSWORD_FILE=pass.txt [SIGN_URL=...] [SIGN_TIMESTAMP_URL=...]
+# make hands variables from its command line down to the build as they are; the packer runs in
+# $(BUILD) and takes relative paths from here.
 dist: setup $(BUILD)/CMakeCache.txt
-	cmake --build $(BUILD) -j $(JOBS) --target dist
+	SIGN_BASE_DIR='$(CURDIR)' cmake --build $(BUILD) -j $(JOBS) --target dist
 
 # As long as asked: make fuzz FUZZ_SECONDS=3600
 fuzz: setup $(FUZZ_BUILD)/CMakeCache.txt

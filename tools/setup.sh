@@ -32,7 +32,7 @@ for p in wine wine32:i386 wine64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-pos
          binutils-mingw-w64-i686 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
          binutils-mingw-w64-x86-64 cmake make xvfb xdotool imagemagick x11-utils \
          fonts-nanum fonts-wine fonts-wqy-microhei fonts-vlgothic locales dpkg-dev googletest \
-         python3 clang-format clang-14 libclang-rt-14-dev; do
+         python3 clang-format clang-14 libclang-rt-14-dev openssl osslsigncode; do
   have "$p" || need_pkgs+=("$p")
 done
 
