@@ -2,13 +2,20 @@
 # Builds the release zip once more, from a copy of the source tree and of Lua's sources at other
 # paths into a build tree of its own, and compares its executable and zip byte for byte with
 # those of BUILD_DIR (whose executable is packed here, so nothing in BUILD_DIR is written).
-# Usage: check-reproducible.sh SOURCE_DIR LUA_SOURCE_DIR BUILD_DIR
+# With SIGN_* in the environment both zips hold the program signed (make-dist.py).
+# Usage: check-reproducible.sh SOURCE_DIR LUA_SOURCE_DIR BUILD_DIR [WORK_DIR]
+# WORK_DIR, when given, is where the other tree and the zips stay for the caller to look at.
 set -euo pipefail
 source_dir=$(cd "$1" && pwd)
 lua_dir=$(cd "$2" && pwd)
 build_dir=$(cd "$3" && pwd)
-work=$(mktemp -d "${TMPDIR:-/tmp}/tessaril-repro.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+if [ -n "${4:-}" ]; then
+  mkdir -p "$4"
+  work=$(cd "$4" && pwd)
+else
+  work=$(mktemp -d "${TMPDIR:-/tmp}/tessaril-repro.XXXXXX")
+  trap 'rm -rf "$work"' EXIT
+fi
 
 other="$work/another/place"
 mkdir -p "$other/src" "$other/deps"
@@ -23,7 +30,9 @@ toolchain=cmake/$(basename "$toolchain")
 cmake -S "$other/src" -B "$other/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DCMAKE_BUILD_TYPE="$build_type" -DLUA_SOURCE_DIR="$other/deps/$(basename "$lua_dir")" \
   -DTESSARIL_TESTS=OFF >/dev/null
-cmake --build "$other/build" -j "${JOBS:-2}" --target dist >/dev/null
+# The copy is no git checkout: it signs with this commit's time, which this tree reads from git.
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$source_dir" log -1 --format=%ct)} \
+  cmake --build "$other/build" -j "${JOBS:-2}" --target dist >/dev/null
 python3 "$source_dir/tools/make-dist.py" "$build_dir/bin/TessarilSetup.exe" "$source_dir" \
   "$work/dist" >/dev/null
 
