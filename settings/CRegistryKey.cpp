@@ -14,19 +14,19 @@ void CRegistryKey::Close() {
 // process on 32-bit Windows ignores the flag.
 const REGSAM kClientView = KEY_WOW64_32KEY;
 
-bool CRegistryKey::Create(const char* path) {
+LONG CRegistryKey::Create(const char* path) {
   Close();
   // The platform does not promise what a failed call leaves in its out parameter.
   HKEY key = nullptr;
-  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                      KEY_ALL_ACCESS | kClientView, nullptr, &key, nullptr) != ERROR_SUCCESS)
-    return false;
-  m_key = key;
-  return true;
+  const LONG result = RegCreateKeyExA(HKEY_LOCAL_MACHINE, path, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                      KEY_ALL_ACCESS | kClientView, nullptr, &key, nullptr);
+  if (result == ERROR_SUCCESS)
+    m_key = key;
+  return result;
 }
 
-bool CRegistryKey::OpenForQuery(const char* path) {
-  return Open(HKEY_LOCAL_MACHINE, path, KEY_QUERY_VALUE | kClientView) == ERROR_SUCCESS;
+LONG CRegistryKey::OpenForQuery(const char* path) {
+  return Open(HKEY_LOCAL_MACHINE, path, KEY_QUERY_VALUE | kClientView);
 }
 
 LONG CRegistryKey::Open(HKEY root, const char* path, REGSAM access) {
@@ -38,7 +38,7 @@ LONG CRegistryKey::Open(HKEY root, const char* path, REGSAM access) {
   return result;
 }
 
-bool CRegistryKey::Query(const char* name, void* buffer, DWORD size) {
+bool CRegistryKey::QueryBytes(const char* name, void* buffer, DWORD size) {
   if (!m_key)
     return false;
   DWORD type = 0;

@@ -3,28 +3,41 @@
 
 #include <windows.h>
 
+#include <string.h>
+
 class CRegistryKey {
  public:
   CRegistryKey() : m_key(nullptr) {}
   ~CRegistryKey();
 
-  // Each opening first closes a key this object still holds; on failure it holds none.
+  // Each opening first closes a key this object still holds, returns the platform's result
+  // (ERROR_FILE_NOT_FOUND when the key is missing) and on failure holds no key.
   // Creates the key under HKEY_LOCAL_MACHINE, or opens it when it exists, with full access.
   // Both name keys in the game client's (32-bit) registry view, whatever this build's bitness.
-  bool Create(const char* path);
+  LONG Create(const char* path);
   // Opens the existing key under HKEY_LOCAL_MACHINE to read values.
-  bool OpenForQuery(const char* path);
-  // Opens an existing key; the platform's result (ERROR_FILE_NOT_FOUND when it is missing).
+  LONG OpenForQuery(const char* path);
   LONG Open(HKEY root, const char* path, REGSAM access);
   void Close();
-  // Fills the buffer with the value's bytes; the value's type is not looked at. On failure
-  // (missing, or larger than the buffer) the buffer's contents are undefined.
-  bool Query(const char* name, void* buffer, DWORD size);
+  // Reads the value's bytes over the start of `value`, whatever its type. On failure (no key,
+  // no such value, or one larger than `value`) the variable is not changed.
+  template <typename Value>
+  bool Query(const char* name, Value& value) {
+    Value read;
+    memcpy(&read, &value, sizeof(Value));
+    if (!QueryBytes(name, &read, sizeof(Value)))
+      return false;
+    memcpy(&value, &read, sizeof(Value));
+    return true;
+  }
   bool Set(const char* name, DWORD type, const void* data, DWORD size);
 
  private:
   CRegistryKey(const CRegistryKey&) = delete;
   CRegistryKey& operator=(const CRegistryKey&) = delete;
+
+  // A failed query leaves the buffer's contents undefined.
+  bool QueryBytes(const char* name, void* buffer, DWORD size);
 
   HKEY m_key;
 };

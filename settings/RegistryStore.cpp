@@ -24,26 +24,18 @@ static_assert(sizeof(CRegistry::m_szDeviceName) == kDeviceNameValueSize,
 // Windows; the 64-bit view reads that path as written on any Windows.
 const REGSAM kVirtualCopyView = KEY_WOW64_64KEY;
 
-// A query fails outright when the value is larger than the buffer, and then leaves the
-// buffer's contents undefined: read into a copy and take it only on success.
-template <typename Field>
-void QueryField(CRegistryKey& key, const char* name, Field& field) {
-  Field value = field;
-  if (key.Query(name, &value, sizeof(value)))
-    field = value;
-}
-
-// A name that does not fit, or fills the field without its NUL, keeps the default.
+// A name that does not fit, or fills the field without its NUL, keeps the default. It is read
+// into zeros, so that a short name is followed by NULs, never by the old name's tail.
 void QueryDeviceName(CRegistryKey& key, char (&field)[kDeviceNameValueSize]) {
   char name[kDeviceNameValueSize] = {};
-  if (key.Query("DEVICENAME", name, sizeof(name)) && memchr(name, '\0', sizeof(name)))
+  if (key.Query("DEVICENAME", name) && memchr(name, '\0', sizeof(name)))
     memcpy(field, name, sizeof(name));
 }
 
 void QueryDeviceGroup(CRegistryKey& key, CRegistry& r) {
   QueryDeviceName(key, r.m_szDeviceName);
-  QueryField(key, "GUIDDEVICE", r.m_guidDevice);
-  QueryField(key, "GUIDDRIVER", r.m_guidDriver);
+  key.Query("GUIDDEVICE", r.m_guidDevice);
+  key.Query("GUIDDRIVER", r.m_guidDriver);
 }
 
 bool SetDword(CRegistryKey& key, const char* name, int value) {
@@ -74,8 +66,8 @@ bool SetSoundGroup(CRegistryKey& key, const CRegistry& r) {
 // The real key, each group through its own opening; both groups are always tried.
 bool SaveGameKey(const CRegistry& r) {
   CRegistryKey key;
-  const bool devices = key.Create(kGameKeyPath) && SetDeviceGroup(key, r);
-  const bool sound = key.Create(kGameKeyPath) && SetSoundGroup(key, r);
+  const bool devices = key.Create(kGameKeyPath) == ERROR_SUCCESS && SetDeviceGroup(key, r);
+  const bool sound = key.Create(kGameKeyPath) == ERROR_SUCCESS && SetSoundGroup(key, r);
   return devices && sound;
 }
 
@@ -122,7 +114,7 @@ void LoadRegistry() {
   bool exists;
   {
     CRegistryKey game;
-    exists = game.OpenForQuery(kGameKeyPath);
+    exists = game.OpenForQuery(kGameKeyPath) == ERROR_SUCCESS;
   }
   if (!exists) {
     // First run: the client finds the defaults even if the player cancels. A virtualized copy
@@ -131,12 +123,12 @@ void LoadRegistry() {
   } else {
     {
       CRegistryKey game;
-      if (game.OpenForQuery(kGameKeyPath))
+      if (game.OpenForQuery(kGameKeyPath) == ERROR_SUCCESS)
         QueryDeviceGroup(game, *r);
     }
     CRegistryKey game;
-    if (game.OpenForQuery(kGameKeyPath))
-      QueryField(game, "SOUNDMODE", r->m_nSoundMode);
+    if (game.OpenForQuery(kGameKeyPath) == ERROR_SUCCESS)
+      game.Query("SOUNDMODE", r->m_nSoundMode);
   }
   // A virtualized client sees each value of its copy in place of the real key's: start from
   // what the client uses, so that OK does not bring back values it no longer reads.
@@ -144,7 +136,7 @@ void LoadRegistry() {
   if (copy.Open(HKEY_CURRENT_USER, VirtualGameKeyPath(), KEY_QUERY_VALUE | kVirtualCopyView) ==
       ERROR_SUCCESS) {
     QueryDeviceGroup(copy, *r);
-    QueryField(copy, "SOUNDMODE", r->m_nSoundMode);
+    copy.Query("SOUNDMODE", r->m_nSoundMode);
   }
 }
 

@@ -8,9 +8,9 @@
 
 #include <algorithm>
 #include <functional>
-#include <initializer_list>
 #include <vector>
 
+#include "framework/CComPtr.h"
 #include "framework/CDialogTemplate.h"
 #include "framework/ResourceData.h"
 
@@ -224,88 +224,110 @@ LoadedPicture ResamplePicture(const BITMAPINFOHEADER& source, const void* bits, 
               : LoadedPicture{nullptr, scale, width, {}};
 }
 
-LoadedPicture ScaleMaster(const void* png, DWORD size, int masterWidth, int masterHeight, int width,
-                          int height, Growth scale) {
-  // COM only for the decoding: the sheet's thread uses it for nothing else. A thread already
-  // in another apartment still decodes.
-  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  // The imaging library loaded by its full path (never a copy in the game folder) and let go
-  // once the page is decoded: it would otherwise stay in memory for the rest of the run.
+namespace {
+
+// The imaging library loaded by its full path, never a copy in the game folder.
+HMODULE LoadImagingLibrary() {
   wchar_t path[MAX_PATH];
   const UINT folder = GetSystemDirectoryW(path, MAX_PATH - 20);
-  HMODULE codecs = folder && folder < MAX_PATH - 20 && wcscat(path, L"\\windowscodecs.dll")
-                       ? LoadLibraryW(path)
-                       : nullptr;
-  // Its objects made by its own class objects, so that it stays ours to let go; the PNG decoder
-  // by name, since a factory finding one for the stream tries every registered codec first
-  // (under Wine, longer than the decoding). Through void (*)() to avoid a cast warning.
+  return folder && folder < MAX_PATH - 20 && wcscat(path, L"\\windowscodecs.dll")
+             ? LoadLibraryW(path)
+             : nullptr;
+}
+
+// One of its objects, made by its own class object so that the library stays ours to let go.
+// Through void (*)() to avoid a cast warning.
+HRESULT MakeImagingObject(HMODULE codecs, REFCLSID id, REFIID type, void** object) {
   typedef HRESULT(WINAPI * GetClassObject)(REFCLSID, REFIID, void**);
   const GetClassObject getClassObject =
       codecs ? reinterpret_cast<GetClassObject>(
                    reinterpret_cast<void (*)()>(GetProcAddress(codecs, "DllGetClassObject")))
              : nullptr;
-  const auto make = [getClassObject](REFCLSID id, REFIID type, void** object) {
-    IClassFactory* maker = nullptr;
-    const HRESULT found = getClassObject ? getClassObject(id, IID_PPV_ARGS(&maker)) : E_FAIL;
-    const HRESULT made = SUCCEEDED(found) ? maker->CreateInstance(nullptr, type, object) : found;
-    if (SUCCEEDED(found))
-      maker->Release();
-    return made;
-  };
-  IWICImagingFactory* factory = nullptr;
-  IWICStream* stream = nullptr;
-  IWICBitmapDecoder* decoder = nullptr;
-  IWICBitmapFrameDecode* frame = nullptr;
-  IWICFormatConverter* converter = nullptr;
-  UINT decodedWidth = 0, decodedHeight = 0;
-  LoadedPicture picture = {nullptr, scale, width, {}};
-  if (png && SUCCEEDED(make(CLSID_WICImagingFactory, IID_PPV_ARGS(&factory))) &&
-      SUCCEEDED(factory->CreateStream(&stream)) &&
-      SUCCEEDED(stream->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(png)), size)) &&
-      SUCCEEDED(make(CLSID_WICPngDecoder, IID_PPV_ARGS(&decoder))) &&
-      SUCCEEDED(decoder->Initialize(stream, WICDecodeMetadataCacheOnDemand)) &&
-      SUCCEEDED(decoder->GetFrame(0, &frame)) &&
-      SUCCEEDED(factory->CreateFormatConverter(&converter)) &&
-      SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat24bppBGR, WICBitmapDitherTypeNone,
-                                      nullptr, 0, WICBitmapPaletteTypeCustom)) &&
-      SUCCEEDED(converter->GetSize(&decodedWidth, &decodedHeight)) &&
-      static_cast<int>(decodedWidth) == masterWidth &&
-      static_cast<int>(decodedHeight) == masterHeight) {
-    // The master is read a strip of rows at a time, never held whole beside the page's copy.
-    const int kStripRows = 32;
-    const UINT stride = static_cast<UINT>(Stride(masterWidth));
-    std::vector<BYTE> strip(static_cast<size_t>(stride) * kStripRows);
-    int first = -1;
-    const RowSource rows = [&](int y) -> const BYTE* {
-      if (first < 0 || y < first || y >= first + kStripRows) {
-        const WICRect rect = {0, y, masterWidth, std::min(kStripRows, masterHeight - y)};
-        first = -1;
-        if (FAILED(converter->CopyPixels(&rect, stride, stride * rect.Height, strip.data())))
-          return nullptr;
-        first = y;
-      }
-      return strip.data() + static_cast<size_t>(stride) * (y - first);
-    };
-    picture = ScalePicture(masterWidth, masterHeight, rows, width, height, scale);
-  }
-  for (IUnknown* object :
-       std::initializer_list<IUnknown*>{converter, frame, decoder, stream, factory})
-    if (object)
-      object->Release();
-  if (SUCCEEDED(com))
-    CoUninitialize();
-  if (codecs)
-    FreeLibrary(codecs);
-  return picture;
+  CComPtr<IClassFactory> maker;
+  const HRESULT found = getClassObject ? getClassObject(id, IID_PPV_ARGS(maker.Receive())) : E_FAIL;
+  return SUCCEEDED(found) ? maker->CreateInstance(nullptr, type, object) : found;
 }
 
-namespace {
+// The objects that decode the master, kept until its pixels have been read.
+struct MasterDecoder {
+  CComPtr<IWICImagingFactory> factory;
+  CComPtr<IWICStream> stream;
+  CComPtr<IWICBitmapDecoder> decoder;
+  CComPtr<IWICBitmapFrameDecode> frame;
+  CComPtr<IWICFormatConverter> pixels;
+};
+
+// The master as 24-bit pixels, if it is width x height. The PNG decoder is made by name: a
+// factory finding one for the stream tries every registered codec first (under Wine, longer
+// than the decoding).
+bool DecodeMaster(HMODULE codecs, const void* png, DWORD size, int width, int height,
+                  MasterDecoder* m) {
+  UINT decodedWidth = 0, decodedHeight = 0;
+  return png &&
+         SUCCEEDED(MakeImagingObject(codecs, CLSID_WICImagingFactory,
+                                     IID_PPV_ARGS(m->factory.Receive()))) &&
+         SUCCEEDED(m->factory->CreateStream(m->stream.Receive())) &&
+         SUCCEEDED(
+             m->stream->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(png)), size)) &&
+         SUCCEEDED(
+             MakeImagingObject(codecs, CLSID_WICPngDecoder, IID_PPV_ARGS(m->decoder.Receive()))) &&
+         SUCCEEDED(m->decoder->Initialize(m->stream.Get(), WICDecodeMetadataCacheOnDemand)) &&
+         SUCCEEDED(m->decoder->GetFrame(0, m->frame.Receive())) &&
+         SUCCEEDED(m->factory->CreateFormatConverter(m->pixels.Receive())) &&
+         SUCCEEDED(m->pixels->Initialize(m->frame.Get(), GUID_WICPixelFormat24bppBGR,
+                                         WICBitmapDitherTypeNone, nullptr, 0,
+                                         WICBitmapPaletteTypeCustom)) &&
+         SUCCEEDED(m->pixels->GetSize(&decodedWidth, &decodedHeight)) &&
+         static_cast<int>(decodedWidth) == width && static_cast<int>(decodedHeight) == height;
+}
+
+// The decoded master brought to width x height, read a strip of rows at a time, never held
+// whole beside the page's copy.
+LoadedPicture ScaleDecoded(IWICBitmapSource* master, int masterWidth, int masterHeight, int width,
+                           int height, Growth scale) {
+  const int kStripRows = 32;
+  const UINT stride = static_cast<UINT>(Stride(masterWidth));
+  std::vector<BYTE> strip(static_cast<size_t>(stride) * kStripRows);
+  int first = -1;
+  const RowSource rows = [&](int y) -> const BYTE* {
+    if (first < 0 || y < first || y >= first + kStripRows) {
+      const WICRect rect = {0, y, masterWidth, std::min(kStripRows, masterHeight - y)};
+      first = -1;
+      if (FAILED(master->CopyPixels(&rect, stride, stride * rect.Height, strip.data())))
+        return nullptr;
+      first = y;
+    }
+    return strip.data() + static_cast<size_t>(stride) * (y - first);
+  };
+  return ScalePicture(masterWidth, masterHeight, rows, width, height, scale);
+}
 
 bool Near(Growth growth, double scale) {
   return fabs(growth.across - scale) <= kSnap * scale && fabs(growth.down - scale) <= kSnap * scale;
 }
 
 }  // namespace
+
+LoadedPicture ScaleMaster(const void* png, DWORD size, int masterWidth, int masterHeight, int width,
+                          int height, Growth scale) {
+  // COM only for the decoding: the sheet's thread uses it for nothing else. A thread already
+  // in another apartment still decodes.
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  const HMODULE codecs = LoadImagingLibrary();
+  LoadedPicture picture = {nullptr, scale, width, {}};
+  {
+    // Its objects go before the library that holds their code.
+    MasterDecoder master;
+    if (DecodeMaster(codecs, png, size, masterWidth, masterHeight, &master))
+      picture = ScaleDecoded(master.pixels.Get(), masterWidth, masterHeight, width, height, scale);
+  }
+  if (SUCCEEDED(com))
+    CoUninitialize();
+  // Let go once the page is decoded: it would otherwise stay in memory for the rest of the run.
+  if (codecs)
+    FreeLibrary(codecs);
+  return picture;
+}
 
 LoadedPicture LoadPagePicture(HINSTANCE module, UINT bitmap, UINT master, Growth growth) {
   if (Near(growth, 1))

@@ -129,14 +129,14 @@ TEST(RegistryKey, OpeningAgainLetsGoOfTheKeyHeldAndAFailedOpeningHoldsNone) {
   {
     CRegistryKey key;
     for (int i = 0; i < 3; ++i) {
-      ASSERT_TRUE(key.Create(kGameKeyPath));
-      ASSERT_TRUE(key.OpenForQuery(kGameKeyPath));
+      ASSERT_EQ(ERROR_SUCCESS, key.Create(kGameKeyPath));
+      ASSERT_EQ(ERROR_SUCCESS, key.OpenForQuery(kGameKeyPath));
     }
     EXPECT_EQ(before + 1, OpenHandles());
-    EXPECT_FALSE(key.OpenForQuery("Software\\Helvane\\Missing"));
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND, key.OpenForQuery("Software\\Helvane\\Missing"));
     EXPECT_EQ(before, OpenHandles());
     DWORD value = 0;
-    EXPECT_FALSE(key.Query("SOUNDMODE", &value, sizeof(value)));
+    EXPECT_FALSE(key.Query("SOUNDMODE", value));
   }
   EXPECT_EQ(before, OpenHandles());
   DeleteKeys();

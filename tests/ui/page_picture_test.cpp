@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "framework/ResourceData.h"
 #include "ui/PagePicture.h"
 #include "ui/resource.h"
 
@@ -127,7 +128,7 @@ double MeanDifference(const Pixels& a, const Pixels& b) {
 // The PNG master decodes to the 100 % picture at twice its size and is shown as drawn at 200 %,
 // shrunk at 150 %; only its columns of artwork are kept, and they stand where they were. A
 // master that cannot be used (damaged, missing, another page's) gives the 100 % picture
-// enlarged in its place, never an empty page.
+// enlarged in its place, never an empty page. The imaging library is let go after decoding.
 TEST(PagePicture, TheMasterDecodesAndOneThatCannotBeUsedGivesWayToTheSmallPicture) {
   const HINSTANCE module = GetModuleHandleW(nullptr);
   const LoadedPicture sharp =
@@ -136,6 +137,7 @@ TEST(PagePicture, TheMasterDecodesAndOneThatCannotBeUsedGivesWayToTheSmallPictur
   EXPECT_EQ(1146, drawn.width);
   EXPECT_EQ(874, drawn.height);
   EXPECT_EQ(2.0, sharp.scale.across);
+  EXPECT_EQ(nullptr, GetModuleHandleW(L"windowscodecs.dll"));
   EXPECT_LT(Read(sharp.bitmap).width, 1146 * 3 / 4);
   const LoadedPicture shrunk =
       LoadPagePicture(module, IDB_SYSTEM_BACK, IDR_SYSTEM_BACK_200, Growth{1.5, 1.5});
@@ -143,10 +145,10 @@ TEST(PagePicture, TheMasterDecodesAndOneThatCannotBeUsedGivesWayToTheSmallPictur
   EXPECT_EQ(656, Whole(shrunk).height);
   DeleteObject(shrunk.bitmap);
 
-  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(IDR_SYSTEM_BACK_200), MAKEINTRESOURCEW(10));
-  ASSERT_NE(nullptr, found);
-  const BYTE* png = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
-  std::vector<BYTE> damaged(png, png + SizeofResource(module, found) / 2);
+  const ResourceData master = FindResourceData(module, RT_RCDATA, IDR_SYSTEM_BACK_200);
+  ASSERT_NE(nullptr, master.data);
+  std::vector<BYTE> damaged(static_cast<const BYTE*>(master.data),
+                            static_cast<const BYTE*>(master.data) + master.size / 2);
   const DWORD size = static_cast<DWORD>(damaged.size());
   EXPECT_EQ(nullptr, ScaleMaster(damaged.data(), size, 1146, 874, 1146, 874, {2, 2}).bitmap);
   damaged.assign(damaged.size(), 0x5A);
