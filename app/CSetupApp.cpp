@@ -34,7 +34,7 @@ void CSetupApp::ShowClientRunningNotice() {
 
 void CSetupApp::ShowSetupNotice(const std::wstring& text) {
   if (!text.empty())
-    MessageBoxW(nullptr, text.c_str(), L"Setup", MB_OK | MB_ICONWARNING);
+    MessageBoxW(nullptr, text.c_str(), L"" SETUP_CAPTION, MB_OK | MB_ICONWARNING);
 }
 
 bool CSetupApp::LoadSettings(OptionFileState& optionFile, const SheetLanguage& language) {
@@ -111,7 +111,6 @@ BOOL CSetupApp::InitInstance() {
     CSetupSheet sheet("Tessaril Setup", nullptr, 0, SheetButtons(language));
     sheet.AddPage(&systemPage);
     sheet.AddPage(&optionPage);
-    sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
     // Only a failure matters: the System page's confirmation sets g_bAccepted.
     const INT_PTR result = sheet.DoModal();
     if (g_bAccepted)
