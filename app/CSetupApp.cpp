@@ -17,6 +17,7 @@
 #include "ui/CSetupCMD.h"
 #include "ui/CSetupOption.h"
 #include "ui/CSetupSheet.h"
+#include "ui/resource.h"
 
 // Routing the Help command is what gives the sheet its Help button, which becomes Reset.
 BEGIN_MESSAGE_MAP(CSetupApp, CWinApp)
@@ -31,12 +32,14 @@ void CSetupApp::ShowClientRunningNotice() {
   MessageBoxA(nullptr, g_scriptHost.GetMessage(GetName(kNameAlreadyClient)), "Message", MB_OK);
 }
 
-void CSetupApp::ShowSetupNotice(const wchar_t* text) {
-  if (*text)
-    MessageBoxW(nullptr, text, L"Setup", MB_OK | MB_ICONWARNING);
+void CSetupApp::ShowSetupNotice(const std::wstring& text) {
+  if (!text.empty())
+    MessageBoxW(nullptr, text.c_str(), L"" SETUP_CAPTION, MB_OK | MB_ICONWARNING);
 }
 
-bool CSetupApp::LoadSettings(OptionFileState& optionFile, const NoticeTexts& notices) {
+bool CSetupApp::LoadSettings(OptionFileState& optionFile, const SheetLanguage& language) {
+  // Taken first: once memory has run out there may be none for it.
+  const std::wstring outOfMemory = SheetText(language, IDS_OUT_OF_MEMORY);
   std::wstring notice;
   try {
     LoadRegistry();
@@ -46,18 +49,19 @@ bool CSetupApp::LoadSettings(OptionFileState& optionFile, const NoticeTexts& not
     // known now; its tooltips then answer at once.
     g_scriptHost.GetMessage(GetName(kNameFirstSystemTip));
     g_scriptHost.EndBudget();
-    notice = StartupNotice(optionFile, g_scriptHost.UnreadFiles(), notices);
+    notice = StartupNotice(optionFile, g_scriptHost.UnreadFiles(), language);
   } catch (const std::bad_alloc&) {
     g_scriptHost.EndBudget();
-    ShowSetupNotice(notices.outOfMemory);
+    ShowSetupNotice(outOfMemory);
     return false;
   }
   // What the player must know before choosing anything: settings that could not be read.
-  ShowSetupNotice(notice.c_str());
+  ShowSetupNotice(notice);
   return true;
 }
 
-void CSetupApp::SaveSettings(OptionFileState& optionFile, const NoticeTexts& notices) {
+void CSetupApp::SaveSettings(OptionFileState& optionFile, const SheetLanguage& language) {
+  const std::wstring outOfMemory = SheetText(language, IDS_SAVE_OUT_OF_MEMORY);
   std::wstring report;
   try {
     // The whole new file is composed before anything is written: memory that runs out while
@@ -65,12 +69,12 @@ void CSetupApp::SaveSettings(OptionFileState& optionFile, const NoticeTexts& not
     const bool composed = WriteOptionFileLines(optionFile) && ComposeOptionBlock(optionFile);
     const RegistrySave registry = SaveRegistry();
     const bool fileSaved = composed && SaveOptionInfo(optionFile);
-    report = SaveFailureNotice(optionFile, fileSaved, registry, notices);
+    report = SaveFailureNotice(optionFile, fileSaved, registry, language);
   } catch (const std::bad_alloc&) {
-    ShowSetupNotice(notices.saveOutOfMemory);
+    ShowSetupNotice(outOfMemory);
     return;
   }
-  ShowSetupNotice(report.c_str());
+  ShowSetupNotice(report);
 }
 
 BOOL CSetupApp::InitInstance() {
@@ -98,22 +102,21 @@ BOOL CSetupApp::InitInstance() {
   // own boxes speak it. What comes from the client's message file stays the client's.
   const SheetLanguage& language = GetSheetLanguage(GetUserDefaultUILanguage());
   OptionFileState optionFile;
-  if (!LoadSettings(optionFile, language.notices))
+  if (!LoadSettings(optionFile, language))
     return FALSE;
 
   {
     CSetupOption systemPage(language.systemTemplate);
     CSetupCMD optionPage(language.optionTemplate);
-    CSetupSheet sheet("Tessaril Setup", nullptr, 0, language.buttons);
+    CSetupSheet sheet("Tessaril Setup", nullptr, 0, SheetButtons(language));
     sheet.AddPage(&systemPage);
     sheet.AddPage(&optionPage);
-    sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
     // Only a failure matters: the System page's confirmation sets g_bAccepted.
     const INT_PTR result = sheet.DoModal();
     if (g_bAccepted)
-      SaveSettings(optionFile, language.notices);
+      SaveSettings(optionFile, language);
     else if (result == -1)
-      ShowSetupNotice(language.notices.sheetFailed);
+      ShowSetupNotice(SheetText(language, IDS_SHEET_FAILED));
   }  // destroyed in reverse order: sheet, Option page, System page
   return FALSE;
 }

@@ -5,8 +5,8 @@
 
 #include "framework/CWinApp.h"
 
-struct NoticeTexts;
 struct OptionFileState;
+struct SheetLanguage;
 
 class CSetupApp : public CWinApp {
  public:
@@ -24,12 +24,12 @@ class CSetupApp : public CWinApp {
   // The notice in the client's own words (its message file), with no owner window.
   static void ShowClientRunningNotice();
   // One of Setup's own boxes, captioned "Setup"; nothing when there is nothing to tell.
-  static void ShowSetupNotice(const wchar_t* text);
+  static void ShowSetupNotice(const std::wstring& text);
   // Loading, from the registry to the notice of what could not be read; false when memory ran
   // out (the player has been told).
-  static bool LoadSettings(OptionFileState& optionFile, const NoticeTexts& notices);
+  static bool LoadSettings(OptionFileState& optionFile, const SheetLanguage& language);
   // The three save steps, each independent; one message names whatever was not saved.
-  static void SaveSettings(OptionFileState& optionFile, const NoticeTexts& notices);
+  static void SaveSettings(OptionFileState& optionFile, const SheetLanguage& language);
 };
 
 extern CSetupApp theApp;

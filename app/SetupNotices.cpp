@@ -9,16 +9,17 @@
 #include "script/ScriptPlatform.h"
 #include "settings/NameTable.h"
 #include "settings/RegistryStore.h"
+#include "ui/resource.h"
 
 namespace {
 
 const wchar_t kParagraph[] = L"\r\n\r\n";
 
-// The text with every {file} replaced by the path of the file it speaks of.
-std::wstring WithFile(const wchar_t* text, const std::string& path) {
+// Text id with every {file} replaced by the path of the file it speaks of.
+std::wstring WithFile(const SheetLanguage& language, UINT id, const std::string& path) {
   static const std::wstring kPlaceholder = L"{file}";
   const std::wstring file = FromSystemCodePage(path);
-  std::wstring filled = text;
+  std::wstring filled = SheetText(language, id);
   for (size_t at = filled.find(kPlaceholder); at != std::wstring::npos;
        at = filled.find(kPlaceholder, at + file.size()))
     filled.replace(at, kPlaceholder.size(), file);
@@ -32,45 +33,46 @@ void AddParagraph(std::wstring& text, const std::wstring& paragraph) {
 }
 
 // The lines of the failure report for the saved option file: each place not written, with why.
-std::wstring FileLines(const OptionFileState& file, const NoticeTexts& t) {
+std::wstring FileLines(const OptionFileState& file, const SheetLanguage& language) {
   std::wstring lines;
   if (file.problem == SaveProblem::kNotWritten) {
     for (const std::string& place : file.notWritten)
-      lines += L"\r\n" + WithFile(t.notWritten, place);
+      lines += L"\r\n" + WithFile(language, IDS_NOT_WRITTEN, place);
     if (file.notWritten.empty())
-      lines += L"\r\n" + WithFile(t.notWritten, file.path);
+      lines += L"\r\n" + WithFile(language, IDS_NOT_WRITTEN, file.path);
     return lines;
   }
-  const wchar_t* why = nullptr;
+  UINT why = 0;
   switch (file.problem) {
     case SaveProblem::kUnreadable:
-      why = t.stillUnreadable;
+      why = IDS_STILL_UNREADABLE;
       break;
     case SaveProblem::kUnfitUnicode:
-      why = t.stillUnfitUnicode;
+      why = IDS_STILL_UNFIT_UNICODE;
       break;
     case SaveProblem::kWouldNotLoad:
-      why = t.wouldNotLoad;
+      why = IDS_WOULD_NOT_LOAD;
       break;
     case SaveProblem::kTooLarge:
-      why = t.stillTooLarge;
+      why = IDS_STILL_TOO_LARGE;
       break;
     case SaveProblem::kNotWritten:
     case SaveProblem::kNone:
       break;
   }
-  lines += L"\r\n" + (why ? WithFile(why, file.path) : FromSystemCodePage(file.path));
+  lines += L"\r\n" + (why ? WithFile(language, why, file.path) : FromSystemCodePage(file.path));
   // Nothing was written: beside the client's copy, the game folder's file kept its bytes too.
   if (file.path != SavedOptionFilePath())
-    lines += L"\r\n" + WithFile(t.leftAsWell, SavedOptionFilePath());
+    lines += L"\r\n" + WithFile(language, IDS_LEFT_AS_WELL, SavedOptionFilePath());
   return lines;
 }
 
 // The heading, then one path a line; nothing without paths.
-void AddList(std::wstring& text, const wchar_t* heading, const std::vector<std::string>& paths) {
+void AddList(std::wstring& text, const SheetLanguage& language, UINT heading,
+             const std::vector<std::string>& paths) {
   if (paths.empty())
     return;
-  std::wstring list = heading;
+  std::wstring list = SheetText(language, heading);
   for (const std::string& path : paths) list += L"\r\n" + FromSystemCodePage(path);
   AddParagraph(text, list);
 }
@@ -79,7 +81,7 @@ void AddList(std::wstring& text, const wchar_t* heading, const std::vector<std::
 
 std::wstring StartupNotice(const OptionFileState& file,
                            const std::vector<CScriptHost::UnreadFile>& unread,
-                           const NoticeTexts& t) {
+                           const SheetLanguage& language) {
   std::vector<std::string> tooLarge, cutShort;
   bool savedCutShort = false;
   for (const CScriptHost::UnreadFile& data : unread) {
@@ -99,43 +101,43 @@ std::wstring StartupNotice(const OptionFileState& file,
   std::wstring text;
   switch (file.status) {
     case SavedFileStatus::kUnreadable:
-      AddParagraph(text, WithFile(t.unreadable, file.path));
-      AddParagraph(text, t.unreadableOnSave);
+      AddParagraph(text, WithFile(language, IDS_UNREADABLE, file.path));
+      AddParagraph(text, SheetText(language, IDS_UNREADABLE_ON_SAVE));
       break;
     case SavedFileStatus::kPrecompiled:
-      AddParagraph(text, WithFile(t.precompiled, file.path));
-      AddParagraph(text, t.precompiledOnSave);
+      AddParagraph(text, WithFile(language, IDS_PRECOMPILED, file.path));
+      AddParagraph(text, SheetText(language, IDS_PRECOMPILED_ON_SAVE));
       break;
     case SavedFileStatus::kUnfitUnicode:
-      AddParagraph(text, WithFile(t.unfitUnicode, file.path));
-      AddParagraph(text, t.unfitUnicodeOnSave);
+      AddParagraph(text, WithFile(language, IDS_UNFIT_UNICODE, file.path));
+      AddParagraph(text, SheetText(language, IDS_UNFIT_UNICODE_ON_SAVE));
       break;
     case SavedFileStatus::kTooLarge:
-      AddParagraph(text, WithFile(t.savedTooLarge, file.path));
+      AddParagraph(text, WithFile(language, IDS_SAVED_TOO_LARGE, file.path));
       break;
     case SavedFileStatus::kAbsent:
     case SavedFileStatus::kText:
       break;
   }
-  AddList(text, t.tooLarge, tooLarge);
-  AddList(text, t.cutShort, cutShort);
+  AddList(text, language, IDS_TOO_LARGE, tooLarge);
+  AddList(text, language, IDS_CUT_SHORT, cutShort);
   if (savedCutShort)
-    AddParagraph(text, WithFile(t.cutShortOnSave, file.path));
+    AddParagraph(text, WithFile(language, IDS_CUT_SHORT_ON_SAVE, file.path));
   if (file.hiddenText)
-    AddParagraph(text, WithFile(t.hiddenText, file.path));
+    AddParagraph(text, WithFile(language, IDS_HIDDEN_TEXT, file.path));
   if (file.nulInLines)
-    AddParagraph(text, WithFile(t.nulInLines, file.path));
+    AddParagraph(text, WithFile(language, IDS_NUL_IN_LINES, file.path));
   return text;
 }
 
 std::wstring SaveFailureNotice(const OptionFileState& file, bool fileSaved,
-                               const RegistrySave& registry, const NoticeTexts& t) {
+                               const RegistrySave& registry, const SheetLanguage& language) {
   std::wstring failed;
   if (!registry.gameKey)
     failed += L"\r\nHKEY_LOCAL_MACHINE\\" + FromSystemCodePage(kGameKeyPath);
   if (!registry.virtualCopy)
     failed += L"\r\nHKEY_CURRENT_USER\\" + FromSystemCodePage(VirtualGameKeyPath());
   if (!fileSaved)
-    failed += FileLines(file, t);
-  return failed.empty() ? failed : t.saveFailed + failed;
+    failed += FileLines(file, language);
+  return failed.empty() ? failed : SheetText(language, IDS_SAVE_FAILED) + failed;
 }

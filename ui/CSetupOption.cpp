@@ -151,7 +151,8 @@ void CSetupOption::InitToolTips() {
 }
 
 void CSetupOption::OnOK() {
-  const int answer = MessageBoxA(m_hWnd, g_scriptHost.GetMessage("ISOK"), "Setup", MB_OKCANCEL);
+  const int answer =
+      MessageBoxA(m_hWnd, g_scriptHost.GetMessage("ISOK"), SETUP_CAPTION, MB_OKCANCEL);
   g_bAccepted = answer == IDOK;
   if (!g_bAccepted)
     return;

@@ -14,6 +14,8 @@
 extern ListedMode g_listedModes[kListedModeCapacity];
 // Set by the save confirmation; start-up reads it once, after the sheet has closed.
 extern bool g_bAccepted;
+// The caption of Setup's own boxes: the save confirmation (8-bit) and the notices (wide).
+#define SETUP_CAPTION "Setup"
 
 class CSetupOption : public CSkinPage {
   DECLARE_DYNCREATE(CSetupOption)

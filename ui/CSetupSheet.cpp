@@ -29,11 +29,11 @@ BOOL CSetupSheet::OnInitDialog() {
   ShiftLeft(IDCANCEL, 10);
   ShiftLeft(IDHELP, 10);
   // Wide, so that the captions read the same on every code page.
-  SetDlgItemTextW(m_hWnd, IDOK, m_captions.ok);
-  SetDlgItemTextW(m_hWnd, IDCANCEL, m_captions.cancel);
+  SetDlgItemTextW(m_hWnd, IDOK, m_captions.ok.c_str());
+  SetDlgItemTextW(m_hWnd, IDCANCEL, m_captions.cancel.c_str());
   // Reset takes Help's place, size and font; it is no tab stop and not the default button.
   const RECT place = GetClientRectOf(IDHELP);
-  m_btnReset.Create(m_captions.reset, WS_CHILD | WS_VISIBLE, place, m_hWnd, IDC_RESET);
+  m_btnReset.Create(m_captions.reset.c_str(), WS_CHILD | WS_VISIBLE, place, m_hWnd, IDC_RESET);
   HWND help = GetDlgItem(IDHELP);
   const LRESULT font = SendDlgItemMessageW(m_hWnd, IDHELP, WM_GETFONT, 0, 0);
   m_btnReset.SendMessage(WM_SETFONT, static_cast<WPARAM>(font), TRUE);

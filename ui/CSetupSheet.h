@@ -1,15 +1,17 @@
 // CSetupSheet: the "Tessaril Setup" sheet, its button row reworked to OK, Cancel and Reset.
 #pragma once
 
+#include <string>
+
 #include "framework/CBrush.h"
 #include "framework/CButton.h"
 #include "framework/CPropertySheet.h"
 
 // OK, Cancel and Reset in the player's language.
 struct ButtonCaptions {
-  const wchar_t* ok;
-  const wchar_t* cancel;
-  const wchar_t* reset;
+  std::wstring ok;
+  std::wstring cancel;
+  std::wstring reset;
 };
 
 class CSetupSheet : public CPropertySheet {

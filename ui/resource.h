@@ -62,3 +62,43 @@
 
 // The sheet's own Reset button, in the Help button's place.
 #define IDC_RESET 1050
+
+// Setup's own texts: a string table per language, beside its templates; numbered without gaps
+// from IDS_OK to IDS_SHEET_FAILED. The three buttons.
+#define IDS_OK 256
+#define IDS_CANCEL 257
+#define IDS_RESET 258
+// The notices, each a whole message as the player reads it; {file} stands for a file's path.
+// Before the sheet: why the saved file was not used, and what a save will do with it.
+#define IDS_UNREADABLE 259
+#define IDS_UNREADABLE_ON_SAVE 260
+#define IDS_PRECOMPILED 261
+#define IDS_PRECOMPILED_ON_SAVE 262
+#define IDS_UNFIT_UNICODE 263
+#define IDS_UNFIT_UNICODE_ON_SAVE 264
+// Before the sheet: what a save will leave out of the file.
+#define IDS_HIDDEN_TEXT 265
+#define IDS_NUL_IN_LINES 266
+// After a save in which a step failed: the heading, then one line per place not written; the
+// saved file's line says why it was left as it was.
+#define IDS_SAVE_FAILED 267
+#define IDS_STILL_UNREADABLE 268
+#define IDS_STILL_UNFIT_UNICODE 269
+#define IDS_WOULD_NOT_LOAD 270
+#define IDS_NOT_WRITTEN 271
+// Beside the client's copy that could not be saved: the game folder's file, not written either.
+#define IDS_LEFT_AS_WELL 272
+// Before the sheet: a saved file too large to read (8 MB), which a save leaves alone; then the
+// headings above lists of the client's files too large to read and of the files cut short, and
+// what a save does with a saved file cut short.
+#define IDS_SAVED_TOO_LARGE 273
+#define IDS_TOO_LARGE 274
+#define IDS_CUT_SHORT 275
+#define IDS_CUT_SHORT_ON_SAVE 276
+// After a save: the saved file was still too large.
+#define IDS_STILL_TOO_LARGE 277
+// Out of memory while reading the settings (the run ends) or while saving (nothing written).
+#define IDS_OUT_OF_MEMORY 278
+#define IDS_SAVE_OUT_OF_MEMORY 279
+// The sheet could not be made, or its message loop failed.
+#define IDS_SHEET_FAILED 280

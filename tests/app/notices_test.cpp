@@ -8,45 +8,25 @@
 #include "script/OptionInfoFile.h"
 #include "settings/NameTable.h"
 #include "settings/RegistryStore.h"
+#include "ui/resource.h"
 
 namespace {
 
-const NoticeTexts& Notices(WORD language) { return GetSheetLanguage(language).notices; }
-
 bool Has(const std::wstring& text, const std::wstring& part) {
   return text.find(part) != std::wstring::npos;
-}
-
-// A text left out of one table would only show (or crash) when that language meets that file.
-TEST(SetupNotices, EveryLanguageHasEveryTextInItsOwnWords) {
-  const int count = sizeof(NoticeTexts) / sizeof(const wchar_t*);  // text pointers only
-  const auto* english = reinterpret_cast<const wchar_t* const*>(&Notices(LANG_ENGLISH));
-  for (size_t l = 0; l < kSheetLanguageCount; ++l) {
-    const SheetLanguage& language = kSheetLanguages[l];
-    const auto* texts = reinterpret_cast<const wchar_t* const*>(&language.notices);
-    for (int i = 0; i < count; ++i) {
-      SCOPED_TRACE(testing::Message() << "language " << language.language << ", text " << i);
-      ASSERT_TRUE(texts[i] && *texts[i]);
-      // The texts that speak of the saved file name it, as the English one does.
-      EXPECT_EQ(Has(english[i], L"{file}"), Has(texts[i], L"{file}"));
-      if (language.language != LANG_ENGLISH) {
-        EXPECT_NE(std::wstring(english[i]), texts[i]);
-      }
-    }
-  }
 }
 
 TEST(SetupNotices, StartupNoticeGivesOneParagraphPerFindingWithThePathFilledIn) {
   OptionFileState file;
   file.status = SavedFileStatus::kPrecompiled;
   file.nulInLines = true;
-  const std::wstring notice = StartupNotice(file, {}, Notices(LANG_JAPANESE));
+  const std::wstring notice = StartupNotice(file, {}, GetSheetLanguage(LANG_JAPANESE));
   EXPECT_EQ(0u, notice.find(L"savedata\\OptionInfo.lua に保存された設定はコンパイル済みの Lua "
                             L"コードです。"));
   EXPECT_TRUE(Has(notice, L"。\r\n\r\n保存すると、このファイルは"));
   EXPECT_TRUE(Has(notice, L"。\r\n\r\nsavedata\\OptionInfo.lua には、停電"));
   EXPECT_FALSE(Has(notice, L"{file}"));
-  EXPECT_EQ(L"", StartupNotice(OptionFileState(), {}, Notices(LANG_JAPANESE)));
+  EXPECT_EQ(L"", StartupNotice(OptionFileState(), {}, GetSheetLanguage(LANG_JAPANESE)));
 }
 
 // Files too large, then files cut short, each list under its heading; a file none of whose runs
@@ -60,16 +40,17 @@ TEST(SetupNotices, UnreadFilesAreListedUnderTheirHeadings) {
       {kNameSavedOptionFile, "", false}};
   OptionFileState file;
   file.status = SavedFileStatus::kText;
-  const NoticeTexts& t = Notices(LANG_ENGLISH);
+  const SheetLanguage& english = GetSheetLanguage(LANG_ENGLISH);
   const std::wstring expected =
-      std::wstring(t.tooLarge) + L"\r\nSystem\\LuaFiles514\\MsgString.lub\r\n\r\n" + t.cutShort +
+      SheetText(english, IDS_TOO_LARGE) + L"\r\nSystem\\LuaFiles514\\MsgString.lub\r\n\r\n" +
+      SheetText(english, IDS_CUT_SHORT) +
       L"\r\nSystem\\LuaFiles514\\OptionInfo.lua\r\nSystem\\LuaFiles514\\MsgString"
       L"\r\nsavedata\\OptionInfo.lua\r\n\r\nSome or all of the settings shown are the game's "
       L"defaults rather than those saved in savedata\\OptionInfo.lua.";
-  const std::wstring notice = StartupNotice(file, unread, Notices(LANG_ENGLISH));
+  const std::wstring notice = StartupNotice(file, unread, GetSheetLanguage(LANG_ENGLISH));
   EXPECT_EQ(expected, notice.substr(0, expected.size()));
   file.status = SavedFileStatus::kAbsent;
-  EXPECT_FALSE(Has(StartupNotice(file, unread, Notices(LANG_ENGLISH)), L"savedata"));
+  EXPECT_FALSE(Has(StartupNotice(file, unread, GetSheetLanguage(LANG_ENGLISH)), L"savedata"));
 }
 
 TEST(SetupNotices, FailureReportListsEachPlaceNotWrittenUnderItsHeading) {
@@ -80,12 +61,14 @@ TEST(SetupNotices, FailureReportListsEachPlaceNotWrittenUnderItsHeading) {
       L"HKEY_LOCAL_MACHINE\\Software\\Helvane\\Tessaril\r\n"
       L"savedata\\OptionInfo.lua: não foi possível gravar o novo arquivo (o disco está "
       L"cheio?); o arquivo antigo não foi alterado.",
-      SaveFailureNotice(file, false, RegistrySave{false, true}, Notices(LANG_PORTUGUESE)));
+      SaveFailureNotice(file, false, RegistrySave{false, true}, GetSheetLanguage(LANG_PORTUGUESE)));
   // A file that failed for no reason of its own is named alone.
   file.problem = SaveProblem::kNone;
-  EXPECT_EQ(L"The settings could not be saved to:\r\nsavedata\\OptionInfo.lua",
-            SaveFailureNotice(file, false, RegistrySave{true, true}, Notices(LANG_ENGLISH)));
-  EXPECT_EQ(L"", SaveFailureNotice(file, true, RegistrySave{true, true}, Notices(LANG_ENGLISH)));
+  EXPECT_EQ(
+      L"The settings could not be saved to:\r\nsavedata\\OptionInfo.lua",
+      SaveFailureNotice(file, false, RegistrySave{true, true}, GetSheetLanguage(LANG_ENGLISH)));
+  EXPECT_EQ(
+      L"", SaveFailureNotice(file, true, RegistrySave{true, true}, GetSheetLanguage(LANG_ENGLISH)));
 }
 
 // With the client's copies: the report names the file or key that failed, not the one that
@@ -96,7 +79,7 @@ TEST(SetupNotices, FailureReportNamesTheCopyOrKeyThatFailedNotTheOneWritten) {
   file.problem = SaveProblem::kNotWritten;
   file.notWritten = {file.path};
   const std::wstring text =
-      SaveFailureNotice(file, false, RegistrySave{true, false}, Notices(LANG_ENGLISH));
+      SaveFailureNotice(file, false, RegistrySave{true, false}, GetSheetLanguage(LANG_ENGLISH));
   const auto has = [&text](const std::string& part) {
     return text.find(std::wstring(part.begin(), part.end())) != std::wstring::npos;
   };

@@ -1,12 +1,25 @@
-// Which pages and button captions the player's user interface language gets.
+// Which pages and texts the player's user interface language gets.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "app/SheetLanguages.h"
 #include "ui/resource.h"
 
 namespace {
+
+// What a text shows in every language, so that two swapped texts differ: the path, names and
+// number it speaks of, and whether it heads a list or is one line of one.
+std::vector<bool> Marks(std::wstring_view text) {
+  std::vector<bool> marks;
+  for (const wchar_t* word : {L"{file}", L"8", L"NUL", L"Ctrl+Z", L"Lua", L"Setup"})
+    marks.push_back(text.find(word) != text.npos);
+  marks.push_back(!text.empty() && (text.back() == L':' || text.back() == L'：'));
+  marks.push_back(text.substr(0, 7) == L"{file}:" || text.substr(0, 7) == L"{file}：");
+  return marks;
+}
 
 TEST(SheetLanguage, EachUserInterfaceLanguageGetsItsOwnPairOfPages) {
   const struct {
@@ -46,22 +59,23 @@ TEST(SheetLanguage, EachUserInterfaceLanguageGetsItsOwnPairOfPages) {
   }
 }
 
-TEST(SheetLanguage, ButtonsAreInThePagesLanguage) {
-  const SheetLanguage& korean = GetSheetLanguage(MAKELANGID(LANG_KOREAN, SUBLANG_KOREAN));
-  EXPECT_EQ(std::wstring(L"확인"), korean.buttons.ok);
-  EXPECT_EQ(std::wstring(L"취소"), korean.buttons.cancel);
-  EXPECT_EQ(std::wstring(L"초기화"), korean.buttons.reset);
-  const SheetLanguage& english = GetSheetLanguage(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
-
-  // Every other language has all three captions in its own words.
-  for (LANGID language : {LANG_KOREAN, LANG_CHINESE_SIMPLIFIED, LANG_CHINESE_TRADITIONAL,
-                          LANG_PORTUGUESE, LANG_RUSSIAN, LANG_JAPANESE}) {
-    SCOPED_TRACE(language);
-    const SheetLanguage& l = GetSheetLanguage(language);
-    for (const wchar_t* text : {l.buttons.ok, l.buttons.cancel, l.buttons.reset})
-      EXPECT_TRUE(text && *text);
-    EXPECT_NE(std::wstring(english.buttons.cancel), l.buttons.cancel);
-  }
+// Each language's string table holds every text in its own words: one left out, or under the
+// wrong id, would show its players English or the wrong words.
+TEST(SheetLanguage, EveryLanguageHasEveryTextInItsOwnWords) {
+  const LANGID english = kSheetLanguages[0].language;
+  for (size_t l = 0; l < kSheetLanguageCount; ++l)
+    for (UINT id = IDS_OK; id <= IDS_SHEET_FAILED; ++id) {
+      const LANGID language = kSheetLanguages[l].language;
+      SCOPED_TRACE(testing::Message() << "language " << language << ", id " << id);
+      const std::wstring_view text = FindStringIn(language, id);
+      ASSERT_FALSE(text.empty());
+      EXPECT_EQ(Marks(FindStringIn(english, id)), Marks(text));
+      if (language != english && id != IDS_OK) {
+        EXPECT_NE(FindStringIn(english, id), text);
+      }
+    }
+  // A language without a table of its own reads the English texts.
+  EXPECT_EQ(L"Cancel", SheetText({MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN), 0, 0}, IDS_CANCEL));
 }
 
 }  // namespace

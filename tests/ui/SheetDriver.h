@@ -22,7 +22,7 @@ struct SetupWindow {
   CSetupOption systemPage;
   CSetupCMD optionPage;
   CSetupSheet sheet{"Tessaril Setup", nullptr, 0,
-                    GetSheetLanguage(MAKELANGID(LANG_KOREAN, SUBLANG_KOREAN)).buttons};
+                    SheetButtons(GetSheetLanguage(MAKELANGID(LANG_KOREAN, SUBLANG_KOREAN)))};
 
   SetupWindow() {
     sheet.AddPage(&systemPage);
