@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# A signed release, with a throwaway CA and publisher certificate made here: built twice in two
-# trees it gives the same bytes, its program verifies against that CA and still shows its sheet
+# The release, built again from a copy of the tree at other paths: unsigned it packs to the same
+# zip; signed, with a throwaway CA and publisher certificate made here, it gives the same bytes, its program verifies against that CA and still shows its sheet
 # under Wine, and a wrong password or an expired certificate ends the build with its reason and
 # nothing in dist/.
 # Usage: signed-release.sh SOURCE_DIR LUA_SOURCE_DIR BUILD_DIR
@@ -32,6 +32,16 @@ export SIGN_PFX=$work/publisher.p12 SIGN_PASSWORD_FILE=$work/password.txt
 export SIGN_URL=https://helvane.example/tessaril SIGN_TIMESTAMP_URL=
 bash "$source_dir/tools/check-reproducible.sh" "$1" "$2" "$build_dir" "$work/repro"
 other=$work/repro/another/place/build
+# Unsigned, the two trees' programs pack to the same zip as well: the release without a
+# certificate stays reproducible.
+pack_unsigned() { # $1: build tree, $2: where its zip goes
+  env -u SIGN_PFX -u SIGN_PASSWORD_FILE -u SIGN_URL -u SIGN_TIMESTAMP_URL python3 \
+    "$source_dir/tools/make-dist.py" "$1/bin/TessarilSetup.exe" "$source_dir" "$2" >/dev/null
+}
+pack_unsigned "$build_dir" "$work/unsigned/here"
+pack_unsigned "$other" "$work/unsigned/there"
+for file in "$work"/unsigned/here/*; do cmp "$file" "$work/unsigned/there/$(basename "$file")"; done
+echo "same unsigned: $(sha256sum "$work"/unsigned/here/*.zip | cut -d' ' -f1)"
 
 python3 -c 'import sys, zipfile; sys.stdout.buffer.write(zipfile.ZipFile(sys.argv[1]).read(
   "TessarilSetup.exe"))' "$work"/repro/dist/*.zip >signed.exe
