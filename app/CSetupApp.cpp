@@ -36,17 +36,17 @@ void CSetupApp::ShowSetupNotice(const wchar_t* text) {
     MessageBoxW(nullptr, text, L"Setup", MB_OK | MB_ICONWARNING);
 }
 
-bool CSetupApp::LoadSettings(OptionFileState& optionFile, const NoticeTexts& notices) {
+bool CSetupApp::LoadSettings(SavedFileFound& found, const NoticeTexts& notices) {
   std::wstring notice;
   try {
     LoadRegistry();
-    optionFile = ReadOptionFileLines();
+    found = ReadOptionFileLines();
     LoadOptionInfo();
     // The message file is tried within start-up's time as well, so that one too slow for it is
     // known now; its tooltips then answer at once.
     g_scriptHost.GetMessage(GetName(kNameFirstSystemTip));
     g_scriptHost.EndBudget();
-    notice = StartupNotice(optionFile, g_scriptHost.UnreadFiles(), notices);
+    notice = StartupNotice(found, g_scriptHost.UnreadFiles(), notices);
   } catch (const std::bad_alloc&) {
     g_scriptHost.EndBudget();
     ShowSetupNotice(notices.outOfMemory);
@@ -57,15 +57,15 @@ bool CSetupApp::LoadSettings(OptionFileState& optionFile, const NoticeTexts& not
   return true;
 }
 
-void CSetupApp::SaveSettings(OptionFileState& optionFile, const NoticeTexts& notices) {
+void CSetupApp::SaveSettings(const SavedFileFound& found, const NoticeTexts& notices) {
   std::wstring report;
   try {
     // The whole new file is composed before anything is written: memory that runs out while
     // composing it leaves every place as it was.
-    const bool composed = WriteOptionFileLines(optionFile) && ComposeOptionBlock(optionFile);
+    ComposedOptionFile file = ComposeOptionBlock(WriteOptionFileLines(found));
     const RegistrySave registry = SaveRegistry();
-    const bool fileSaved = composed && SaveOptionInfo(optionFile);
-    report = SaveFailureNotice(optionFile, fileSaved, registry, notices);
+    const bool fileSaved = SaveOptionInfo(file);
+    report = SaveFailureNotice(file.save, fileSaved, registry, notices);
   } catch (const std::bad_alloc&) {
     ShowSetupNotice(notices.saveOutOfMemory);
     return;
@@ -97,8 +97,8 @@ BOOL CSetupApp::InitInstance() {
   // The player's Windows display language, chosen once: both pages, the buttons and Setup's
   // own boxes speak it. What comes from the client's message file stays the client's.
   const SheetLanguage& language = GetSheetLanguage(GetUserDefaultUILanguage());
-  OptionFileState optionFile;
-  if (!LoadSettings(optionFile, language.notices))
+  SavedFileFound found;
+  if (!LoadSettings(found, language.notices))
     return FALSE;
 
   {
@@ -111,7 +111,7 @@ BOOL CSetupApp::InitInstance() {
     // Only a failure matters: the System page's confirmation sets g_bAccepted.
     const INT_PTR result = sheet.DoModal();
     if (g_bAccepted)
-      SaveSettings(optionFile, language.notices);
+      SaveSettings(found, language.notices);
     else if (result == -1)
       ShowSetupNotice(language.notices.sheetFailed);
   }  // destroyed in reverse order: sheet, Option page, System page

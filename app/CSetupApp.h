@@ -6,7 +6,7 @@
 #include "framework/CWinApp.h"
 
 struct NoticeTexts;
-struct OptionFileState;
+struct SavedFileFound;
 
 class CSetupApp : public CWinApp {
  public:
@@ -27,9 +27,9 @@ class CSetupApp : public CWinApp {
   static void ShowSetupNotice(const wchar_t* text);
   // Loading, from the registry to the notice of what could not be read; false when memory ran
   // out (the player has been told).
-  static bool LoadSettings(OptionFileState& optionFile, const NoticeTexts& notices);
+  static bool LoadSettings(SavedFileFound& found, const NoticeTexts& notices);
   // The three save steps, each independent; one message names whatever was not saved.
-  static void SaveSettings(OptionFileState& optionFile, const NoticeTexts& notices);
+  static void SaveSettings(const SavedFileFound& found, const NoticeTexts& notices);
 };
 
 extern CSetupApp theApp;

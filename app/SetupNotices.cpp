@@ -32,7 +32,7 @@ void AddParagraph(std::wstring& text, const std::wstring& paragraph) {
 }
 
 // The lines of the failure report for the saved option file: each place not written, with why.
-std::wstring FileLines(const OptionFileState& file, const NoticeTexts& t) {
+std::wstring FileLines(const OptionFileSave& file, const NoticeTexts& t) {
   std::wstring lines;
   if (file.problem == SaveProblem::kNotWritten) {
     for (const std::string& place : file.notWritten)
@@ -77,7 +77,7 @@ void AddList(std::wstring& text, const wchar_t* heading, const std::vector<std::
 
 }  // namespace
 
-std::wstring StartupNotice(const OptionFileState& file,
+std::wstring StartupNotice(const SavedFileFound& file,
                            const std::vector<CScriptHost::UnreadFile>& unread,
                            const NoticeTexts& t) {
   std::vector<std::string> tooLarge, cutShort;
@@ -128,7 +128,7 @@ std::wstring StartupNotice(const OptionFileState& file,
   return text;
 }
 
-std::wstring SaveFailureNotice(const OptionFileState& file, bool fileSaved,
+std::wstring SaveFailureNotice(const OptionFileSave& file, bool fileSaved,
                                const RegistrySave& registry, const NoticeTexts& t) {
   std::wstring failed;
   if (!registry.gameKey)

@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "settings/NameTable.h"
-
 struct VideoDeviceEntry;
+
+// The Option page's chat-command switches, m_aCmdOnOff.
+inline constexpr int kCmdSwitchCount = 21;
 
 class CRegistry {
  public:

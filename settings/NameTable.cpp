@@ -10,8 +10,8 @@ const char* g_names[kNameCount];
 void InitNameTable() {
   int at = 0;
   const auto add = [&at](const char* name) { g_names[at++] = name; };
-  for (const char* name : kOptionKeyNames) add(name);
-  for (const char* name : kSoundCommandNames) add(name);
+  for (const KeyedSetting& option : kOptionInfoKeys) add(option.key);
+  for (const KeyedSetting& command : kSoundCommandKeys) add(command.key);
   for (const char* name : kSwitchNames) add(name);
   for (const char* name : kTableAndFileNames) add(name);
   for (const char* name : kSystemTipNames) add(name);
@@ -20,3 +20,15 @@ void InitNameTable() {
 }
 
 const char* GetName(int index) { return g_names[index]; }
+
+int& OptionSetting(CRegistry& record, int entry) {
+  if (entry < kNameFirstCommandKey)
+    return record.*kOptionInfoKeys[entry].setting;
+  if (entry < kNameFirstSwitch)
+    return record.*kSoundCommandKeys[entry - kNameFirstCommandKey].setting;
+  return record.m_aCmdOnOff[entry - kNameFirstSwitch];
+}
+
+int OptionTable(int entry) {
+  return entry < kNameFirstCommandKey ? kNameOptionInfoList : kNameCmdOnOffList;
+}

@@ -2,21 +2,40 @@
 #pragma once
 
 #include <iterator>
+#include <string_view>
+
+#include "settings/CRegistry.h"
 
 // The table's groups, in table order. Each group's first index follows from the lengths of
 // the groups before it: an entry added to a group moves every later index with it.
 
+// A key the program owns in the saved option file, and the setting it carries there.
+struct KeyedSetting {
+  const char* key;
+  int CRegistry::*setting;
+};
 // Keys of OptionInfoList.
-inline constexpr const char* kOptionKeyNames[] = {
-    "Bgm_Volume",  "Effect_Volume", "MouseExclusive", "ISFULLSCREENMODE", "WIDTH",      "HEIGHT",
-    "BITPERPIXEL", "DEVICECNT",     "MODECNT",        "SPRITEMODE",       "TEXTUREMODE"};
+inline constexpr KeyedSetting kOptionInfoKeys[] = {
+    {"Bgm_Volume", &CRegistry::m_nBgmVolume},
+    {"Effect_Volume", &CRegistry::m_nEffectVolume},
+    {"MouseExclusive", &CRegistry::m_nMouseExclusive},
+    {"ISFULLSCREENMODE", &CRegistry::m_nFullScreen},
+    {"WIDTH", &CRegistry::m_nWidth},
+    {"HEIGHT", &CRegistry::m_nHeight},
+    {"BITPERPIXEL", &CRegistry::m_nBitPerPixel},
+    {"DEVICECNT", &CRegistry::m_nDeviceIndex},
+    {"MODECNT", &CRegistry::m_nModeIndex},
+    {"SPRITEMODE", &CRegistry::m_nSpriteMode},
+    {"TEXTUREMODE", &CRegistry::m_nTextureMode}};
 // Keys of CmdOnOffList: the System page's two sound switches, then the Option page's chat-command
-// switches in the order of m_aCmdOnOff. A switch's tooltip key is its command without the slash.
-inline constexpr const char* kSoundCommandNames[] = {"/bgm", "/sound"};
+// switches, element i of m_aCmdOnOff each. A switch's tooltip key is its command without the slash.
+inline constexpr KeyedSetting kSoundCommandKeys[] = {{"/bgm", &CRegistry::m_bBgmOn},
+                                                     {"/sound", &CRegistry::m_bSoundOn}};
 inline constexpr const char* kSwitchNames[] = {
     "/notrade",  "/noshift", "/noctrl",   "/skillfail", "/notalkmsg", "/notalkmsg2", "/showname",
     "/fog",      "/aura",    "/window",   "/miss",      "/effect",    "/shopping",   "/stateinfo",
     "/loginout", "/snap",    "/itemsnap", "/camera",    "/hoai",      "/merai",      "/lightmap"};
+static_assert(std::size(kSwitchNames) == kCmdSwitchCount, "one command per element of m_aCmdOnOff");
 // The Lua tables and the data files (paths without extension), as NameIndex names them.
 inline constexpr const char* kTableAndFileNames[] = {"SetupMSG",
                                                      "CmdOnOffList",
@@ -24,17 +43,15 @@ inline constexpr const char* kTableAndFileNames[] = {"SetupMSG",
                                                      "System\\LuaFiles514\\MsgString",
                                                      "System\\LuaFiles514\\OptionInfo",
                                                      "SaveData\\OptionInfo"};
-// Tooltip keys of the System page, in the order of its tooltips.
+// Tooltip keys of the System page.
 inline constexpr const char* kSystemTipNames[] = {
     "Device",     "Mode",          "FullScreen", "MouseExclusive", "Sprite", "Texture",
     "Bgm_Volume", "Effect_Volume", "bgm",        "sound",          "NoSound"};
 
-const int kCmdSwitchCount = static_cast<int>(std::size(kSwitchNames));
-
 enum NameIndex : int {
   kNameFirstOptionKey = 0,
-  kNameFirstCommandKey = kNameFirstOptionKey + std::size(kOptionKeyNames),
-  kNameFirstSwitch = kNameFirstCommandKey + std::size(kSoundCommandNames),
+  kNameFirstCommandKey = kNameFirstOptionKey + std::size(kOptionInfoKeys),
+  kNameFirstSwitch = kNameFirstCommandKey + std::size(kSoundCommandKeys),
   kNameOptionKeyCount = kNameFirstSwitch + kCmdSwitchCount,  // the keys the program owns
   kNameSetupMsg = kNameOptionKeyCount,
   kNameCmdOnOffList,
@@ -52,3 +69,18 @@ static_assert(kNameSavedOptionFile + 1 == kNameFirstSystemTip, "one name per tab
 void InitNameTable();
 // No bounds test: callers pass 0 to kNameCount - 1.
 const char* GetName(int index);
+
+// The setting that option key `entry` (0 to kNameOptionKeyCount - 1) carries, and the Lua table
+// (name-table entry) that holds it: the saved file's reading and writing both go by these two.
+int& OptionSetting(CRegistry& record, int entry);
+int OptionTable(int entry);
+
+// The entry of `name` in a group starting at entry `first`; built into a constexpr table, a
+// name the group lacks does not compile.
+template <size_t N>
+constexpr int EntryOf(const char* const (&names)[N], int first, std::string_view name) {
+  for (size_t i = 0; i < N; ++i)
+    if (name == names[i])
+      return first + static_cast<int>(i);
+  throw "not a name of the group";
+}
