@@ -20,6 +20,14 @@ bool OldFileLoads() {
          (old.status == SavedFileStatus::kText && g_scriptHost.Compiles(old.text));
 }
 
+// Why a save may not replace a file read with this status, whose own lines it cannot know.
+SaveProblem LinesUnknown(SavedFileStatus status) {
+  return status == SavedFileStatus::kUnreadable     ? SaveProblem::kUnreadable
+         : status == SavedFileStatus::kUnfitUnicode ? SaveProblem::kUnfitUnicode
+         : status == SavedFileStatus::kTooLarge     ? SaveProblem::kTooLarge
+                                                    : SaveProblem::kNone;
+}
+
 }  // namespace
 
 std::string FormatText(const char* format, ...) {
@@ -54,27 +62,13 @@ OptionFileSave WriteOptionFileLines(const SavedFileFound& found) {
   CRegistry* record = CRegistry::GetInstance();
   if (!record)
     return save;
-  if (found.status == SavedFileStatus::kUnreadable ||
-      found.status == SavedFileStatus::kUnfitUnicode ||
-      found.status == SavedFileStatus::kTooLarge) {
+  if (LinesUnknown(found.status) != SaveProblem::kNone) {
     // Its lines were not known at start-up; a lock may have cleared since. A file that still
     // cannot be read is left alone rather than replaced blindly.
     const SavedFileText now = ReadSavedOptionFile();
-    switch (now.status) {
-      case SavedFileStatus::kUnreadable:
-        save.problem = SaveProblem::kUnreadable;
-        return save;
-      case SavedFileStatus::kUnfitUnicode:
-        save.problem = SaveProblem::kUnfitUnicode;
-        return save;
-      case SavedFileStatus::kTooLarge:
-        save.problem = SaveProblem::kTooLarge;
-        return save;
-      case SavedFileStatus::kAbsent:
-      case SavedFileStatus::kText:
-      case SavedFileStatus::kPrecompiled:
-        break;
-    }
+    save.problem = LinesUnknown(now.status);
+    if (save.problem != SaveProblem::kNone)
+      return save;
     SavedFileFound again;
     TakeForeignLines(now, again, *record);
     save.path = again.path;

@@ -6,10 +6,9 @@
 #include <string>
 #include <vector>
 
-struct VideoDeviceEntry;
+#include "settings/NameTable.h"
 
-// The Option page's chat-command switches, m_aCmdOnOff.
-inline constexpr int kCmdSwitchCount = 21;
+struct VideoDeviceEntry;
 
 class CRegistry {
  public:

@@ -1,6 +1,25 @@
 // The name table, filled from its groups in order.
 #include "settings/NameTable.h"
 
+#include "settings/CRegistry.h"
+
+// The declared lengths are the header's: a key left out here does not compile.
+constexpr KeyedSetting kOptionInfoKeys[] = {
+    {"Bgm_Volume", &CRegistry::m_nBgmVolume},
+    {"Effect_Volume", &CRegistry::m_nEffectVolume},
+    {"MouseExclusive", &CRegistry::m_nMouseExclusive},
+    {"ISFULLSCREENMODE", &CRegistry::m_nFullScreen},
+    {"WIDTH", &CRegistry::m_nWidth},
+    {"HEIGHT", &CRegistry::m_nHeight},
+    {"BITPERPIXEL", &CRegistry::m_nBitPerPixel},
+    {"DEVICECNT", &CRegistry::m_nDeviceIndex},
+    {"MODECNT", &CRegistry::m_nModeIndex},
+    {"SPRITEMODE", &CRegistry::m_nSpriteMode},
+    {"TEXTUREMODE", &CRegistry::m_nTextureMode},
+};
+constexpr KeyedSetting kSoundCommandKeys[] = {{"/bgm", &CRegistry::m_bBgmOn},
+                                              {"/sound", &CRegistry::m_bSoundOn}};
+
 namespace {
 
 const char* g_names[kNameCount];

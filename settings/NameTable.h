@@ -4,7 +4,7 @@
 #include <iterator>
 #include <string_view>
 
-#include "settings/CRegistry.h"
+class CRegistry;
 
 // The table's groups, in table order. Each group's first index follows from the lengths of
 // the groups before it: an entry added to a group moves every later index with it.
@@ -14,28 +14,16 @@ struct KeyedSetting {
   const char* key;
   int CRegistry::*setting;
 };
-// Keys of OptionInfoList.
-inline constexpr KeyedSetting kOptionInfoKeys[] = {
-    {"Bgm_Volume", &CRegistry::m_nBgmVolume},
-    {"Effect_Volume", &CRegistry::m_nEffectVolume},
-    {"MouseExclusive", &CRegistry::m_nMouseExclusive},
-    {"ISFULLSCREENMODE", &CRegistry::m_nFullScreen},
-    {"WIDTH", &CRegistry::m_nWidth},
-    {"HEIGHT", &CRegistry::m_nHeight},
-    {"BITPERPIXEL", &CRegistry::m_nBitPerPixel},
-    {"DEVICECNT", &CRegistry::m_nDeviceIndex},
-    {"MODECNT", &CRegistry::m_nModeIndex},
-    {"SPRITEMODE", &CRegistry::m_nSpriteMode},
-    {"TEXTUREMODE", &CRegistry::m_nTextureMode}};
-// Keys of CmdOnOffList: the System page's two sound switches, then the Option page's chat-command
-// switches, element i of m_aCmdOnOff each. A switch's tooltip key is its command without the slash.
-inline constexpr KeyedSetting kSoundCommandKeys[] = {{"/bgm", &CRegistry::m_bBgmOn},
-                                                     {"/sound", &CRegistry::m_bSoundOn}};
+// Keys of OptionInfoList, then the first keys of CmdOnOffList (the System page's two sound
+// switches), each with its setting: in NameTable.cpp, which sees the record.
+extern const KeyedSetting kOptionInfoKeys[11];
+extern const KeyedSetting kSoundCommandKeys[2];
+// The rest of CmdOnOffList: the Option page's chat-command switches, element i of m_aCmdOnOff
+// each. A switch's tooltip key is its command without the slash.
 inline constexpr const char* kSwitchNames[] = {
     "/notrade",  "/noshift", "/noctrl",   "/skillfail", "/notalkmsg", "/notalkmsg2", "/showname",
     "/fog",      "/aura",    "/window",   "/miss",      "/effect",    "/shopping",   "/stateinfo",
     "/loginout", "/snap",    "/itemsnap", "/camera",    "/hoai",      "/merai",      "/lightmap"};
-static_assert(std::size(kSwitchNames) == kCmdSwitchCount, "one command per element of m_aCmdOnOff");
 // The Lua tables and the data files (paths without extension), as NameIndex names them.
 inline constexpr const char* kTableAndFileNames[] = {"SetupMSG",
                                                      "CmdOnOffList",
@@ -47,6 +35,8 @@ inline constexpr const char* kTableAndFileNames[] = {"SetupMSG",
 inline constexpr const char* kSystemTipNames[] = {
     "Device",     "Mode",          "FullScreen", "MouseExclusive", "Sprite", "Texture",
     "Bgm_Volume", "Effect_Volume", "bgm",        "sound",          "NoSound"};
+
+const int kCmdSwitchCount = static_cast<int>(std::size(kSwitchNames));
 
 enum NameIndex : int {
   kNameFirstOptionKey = 0,
