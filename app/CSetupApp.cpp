@@ -37,19 +37,19 @@ void CSetupApp::ShowSetupNotice(const std::wstring& text) {
     MessageBoxW(nullptr, text.c_str(), L"" SETUP_CAPTION, MB_OK | MB_ICONWARNING);
 }
 
-bool CSetupApp::LoadSettings(OptionFileState& optionFile, const SheetLanguage& language) {
+bool CSetupApp::LoadSettings(SavedFileFound& found, const SheetLanguage& language) {
   // Taken first: once memory has run out there may be none for it.
   const std::wstring outOfMemory = SheetText(language, IDS_OUT_OF_MEMORY);
   std::wstring notice;
   try {
     LoadRegistry();
-    optionFile = ReadOptionFileLines();
+    found = ReadOptionFileLines();
     LoadOptionInfo();
     // The message file is tried within start-up's time as well, so that one too slow for it is
     // known now; its tooltips then answer at once.
     g_scriptHost.GetMessage(GetName(kNameFirstSystemTip));
     g_scriptHost.EndBudget();
-    notice = StartupNotice(optionFile, g_scriptHost.UnreadFiles(), language);
+    notice = StartupNotice(found, g_scriptHost.UnreadFiles(), language);
   } catch (const std::bad_alloc&) {
     g_scriptHost.EndBudget();
     ShowSetupNotice(outOfMemory);
@@ -60,16 +60,16 @@ bool CSetupApp::LoadSettings(OptionFileState& optionFile, const SheetLanguage& l
   return true;
 }
 
-void CSetupApp::SaveSettings(OptionFileState& optionFile, const SheetLanguage& language) {
+void CSetupApp::SaveSettings(const SavedFileFound& found, const SheetLanguage& language) {
   const std::wstring outOfMemory = SheetText(language, IDS_SAVE_OUT_OF_MEMORY);
   std::wstring report;
   try {
     // The whole new file is composed before anything is written: memory that runs out while
     // composing it leaves every place as it was.
-    const bool composed = WriteOptionFileLines(optionFile) && ComposeOptionBlock(optionFile);
+    ComposedOptionFile file = ComposeOptionBlock(WriteOptionFileLines(found));
     const RegistrySave registry = SaveRegistry();
-    const bool fileSaved = composed && SaveOptionInfo(optionFile);
-    report = SaveFailureNotice(optionFile, fileSaved, registry, language);
+    const bool fileSaved = SaveOptionInfo(file);
+    report = SaveFailureNotice(file.save, fileSaved, registry, language);
   } catch (const std::bad_alloc&) {
     ShowSetupNotice(outOfMemory);
     return;
@@ -101,8 +101,8 @@ BOOL CSetupApp::InitInstance() {
   // The player's Windows display language, chosen once: both pages, the buttons and Setup's
   // own boxes speak it. What comes from the client's message file stays the client's.
   const SheetLanguage& language = GetSheetLanguage(GetUserDefaultUILanguage());
-  OptionFileState optionFile;
-  if (!LoadSettings(optionFile, language))
+  SavedFileFound found;
+  if (!LoadSettings(found, language))
     return FALSE;
 
   {
@@ -114,7 +114,7 @@ BOOL CSetupApp::InitInstance() {
     // Only a failure matters: the System page's confirmation sets g_bAccepted.
     const INT_PTR result = sheet.DoModal();
     if (g_bAccepted)
-      SaveSettings(optionFile, language);
+      SaveSettings(found, language);
     else if (result == -1)
       ShowSetupNotice(SheetText(language, IDS_SHEET_FAILED));
   }  // destroyed in reverse order: sheet, Option page, System page

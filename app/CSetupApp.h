@@ -5,7 +5,7 @@
 
 #include "framework/CWinApp.h"
 
-struct OptionFileState;
+struct SavedFileFound;
 struct SheetLanguage;
 
 class CSetupApp : public CWinApp {
@@ -27,9 +27,9 @@ class CSetupApp : public CWinApp {
   static void ShowSetupNotice(const std::wstring& text);
   // Loading, from the registry to the notice of what could not be read; false when memory ran
   // out (the player has been told).
-  static bool LoadSettings(OptionFileState& optionFile, const SheetLanguage& language);
+  static bool LoadSettings(SavedFileFound& found, const SheetLanguage& language);
   // The three save steps, each independent; one message names whatever was not saved.
-  static void SaveSettings(OptionFileState& optionFile, const SheetLanguage& language);
+  static void SaveSettings(const SavedFileFound& found, const SheetLanguage& language);
 };
 
 extern CSetupApp theApp;

@@ -33,7 +33,7 @@ void AddParagraph(std::wstring& text, const std::wstring& paragraph) {
 }
 
 // The lines of the failure report for the saved option file: each place not written, with why.
-std::wstring FileLines(const OptionFileState& file, const SheetLanguage& language) {
+std::wstring FileLines(const OptionFileSave& file, const SheetLanguage& language) {
   std::wstring lines;
   if (file.problem == SaveProblem::kNotWritten) {
     for (const std::string& place : file.notWritten)
@@ -79,7 +79,7 @@ void AddList(std::wstring& text, const SheetLanguage& language, UINT heading,
 
 }  // namespace
 
-std::wstring StartupNotice(const OptionFileState& file,
+std::wstring StartupNotice(const SavedFileFound& file,
                            const std::vector<CScriptHost::UnreadFile>& unread,
                            const SheetLanguage& language) {
   std::vector<std::string> tooLarge, cutShort;
@@ -130,7 +130,7 @@ std::wstring StartupNotice(const OptionFileState& file,
   return text;
 }
 
-std::wstring SaveFailureNotice(const OptionFileState& file, bool fileSaved,
+std::wstring SaveFailureNotice(const OptionFileSave& file, bool fileSaved,
                                const RegistrySave& registry, const SheetLanguage& language) {
   std::wstring failed;
   if (!registry.gameKey)

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 extern "C" {
@@ -296,8 +297,7 @@ int main(int argc, char** argv) {
   std::vector<double> savedMine, savedFloor;
   EnumerateVideoDevices(AcceptAllDevices);
   LoadRegistry();
-  OptionFileState first = ReadOptionFileLines();
-  WriteOptionFileLines(first);
+  ComposedOptionFile first = ComposeOptionBlock(WriteOptionFileLines(ReadOptionFileLines()));
   SaveOptionInfo(first);
   for (int i = 0; i < runs; ++i) {
     savedMine.push_back(TimeMs([] {
@@ -313,11 +313,15 @@ int main(int argc, char** argv) {
 
   // 3: the three save steps, on a copy of the saved file that is put back afterwards.
   std::vector<double> saveLines, saveRegistry, saveBlock;
-  OptionFileState saved = ReadOptionFileLines();
+  const SavedFileFound saved = ReadOptionFileLines();
   for (int i = 0; i < runs; ++i) {
-    saveLines.push_back(TimeMs([&] { WriteOptionFileLines(saved); }));
+    OptionFileSave draft;
+    saveLines.push_back(TimeMs([&] { draft = WriteOptionFileLines(saved); }));
     saveRegistry.push_back(TimeMs([] { SaveRegistry(); }));
-    saveBlock.push_back(TimeMs([&] { SaveOptionInfo(saved); }));
+    saveBlock.push_back(TimeMs([&] {
+      ComposedOptionFile file = ComposeOptionBlock(std::move(draft));
+      SaveOptionInfo(file);
+    }));
   }
 
   // 5: growth with the number of foreign lines.
@@ -333,8 +337,8 @@ int main(int argc, char** argv) {
         LoadOptionInfo();
       }));
       save.push_back(TimeMs([&] {
-        WriteOptionFileLines(saved);
-        SaveOptionInfo(saved);
+        ComposedOptionFile file = ComposeOptionBlock(WriteOptionFileLines(saved));
+        SaveOptionInfo(file);
       }));
       WriteForeignFile(sizes[s]);
     }

@@ -6,49 +6,27 @@
 #include "settings/CRegistry.h"
 #include "settings/NameTable.h"
 
-namespace {
-
-// The settings of the keys before the chat-command switches, in key order.
-int CRegistry::*const kKeyedSettings[] = {
-    &CRegistry::m_nBgmVolume,   &CRegistry::m_nEffectVolume, &CRegistry::m_nMouseExclusive,
-    &CRegistry::m_nFullScreen,  &CRegistry::m_nWidth,        &CRegistry::m_nHeight,
-    &CRegistry::m_nBitPerPixel, &CRegistry::m_nDeviceIndex,  &CRegistry::m_nModeIndex,
-    &CRegistry::m_nSpriteMode,  &CRegistry::m_nTextureMode,  &CRegistry::m_bBgmOn,
-    &CRegistry::m_bSoundOn};
-static_assert(std::size(kKeyedSettings) == kNameFirstSwitch, "one setting per key");
-
-}  // namespace
-
-int& OptionSetting(CRegistry& record, int entry) {
-  return entry < kNameFirstSwitch ? record.*kKeyedSettings[entry]
-                                  : record.m_aCmdOnOff[entry - kNameFirstSwitch];
-}
-
-int OptionTable(int entry) {
-  return entry < kNameFirstCommandKey ? kNameOptionInfoList : kNameCmdOnOffList;
-}
-
-void TakeForeignLines(const SavedFileText& saved, OptionFileState& file, CRegistry& record) {
-  file.status = saved.status;
-  file.path = saved.path;
-  file.hiddenText = saved.hiddenText;
-  file.nulInLines = false;
+void TakeForeignLines(const SavedFileText& saved, SavedFileFound& found, CRegistry& record) {
+  found.status = saved.status;
+  found.path = saved.path;
+  found.hiddenText = saved.hiddenText;
+  found.nulInLines = false;
   if (saved.status == SavedFileStatus::kText) {
     record.m_otherLines.clear();
-    file.nulInLines = CollectForeignLines(saved.text, record.m_otherLines);
+    found.nulInLines = CollectForeignLines(saved.text, record.m_otherLines);
   }
 }
 
-OptionFileState ReadOptionFileLines() {
-  OptionFileState file;
+SavedFileFound ReadOptionFileLines() {
+  SavedFileFound found;
   CRegistry* record = CRegistry::GetInstance();
   if (!record)
-    return file;
+    return found;
   record->m_otherLines.clear();
   // Read as the client reads it: a compiled chunk, or a file that cannot be read, has no
   // lines to keep; text after a Ctrl-Z is not part of it.
-  TakeForeignLines(ReadSavedOptionFile(), file, *record);
-  return file;
+  TakeForeignLines(ReadSavedOptionFile(), found, *record);
+  return found;
 }
 
 void LoadOptionInfo() {

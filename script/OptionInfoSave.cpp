@@ -3,6 +3,8 @@
 #include <stdarg.h>
 #include <stdio.h>
 
+#include <utility>
+
 #include "script/CScriptHost.h"
 #include "script/OptionInfoFile.h"
 #include "script/ScriptPlatform.h"
@@ -16,6 +18,14 @@ bool OldFileLoads() {
   const SavedFileText old = ReadSavedOptionFile();
   return old.status == SavedFileStatus::kAbsent ||
          (old.status == SavedFileStatus::kText && g_scriptHost.Compiles(old.text));
+}
+
+// Why a save may not replace a file read with this status, whose own lines it cannot know.
+SaveProblem LinesUnknown(SavedFileStatus status) {
+  return status == SavedFileStatus::kUnreadable     ? SaveProblem::kUnreadable
+         : status == SavedFileStatus::kUnfitUnicode ? SaveProblem::kUnfitUnicode
+         : status == SavedFileStatus::kTooLarge     ? SaveProblem::kTooLarge
+                                                    : SaveProblem::kNone;
 }
 
 }  // namespace
@@ -46,84 +56,71 @@ void CScriptHost::WriteCmdOnOffLine(std::string& file, const char* key, int valu
   WriteOptionLine(file, GetName(kNameCmdOnOffList), key, value);
 }
 
-bool WriteOptionFileLines(OptionFileState& file) {
-  file.draft.clear();
-  file.drafted = false;
-  file.composed = false;
-  file.problem = SaveProblem::kNone;
+OptionFileSave WriteOptionFileLines(const SavedFileFound& found) {
+  OptionFileSave save;
+  save.path = found.path;
   CRegistry* record = CRegistry::GetInstance();
   if (!record)
-    return false;
-  if (file.status == SavedFileStatus::kUnreadable ||
-      file.status == SavedFileStatus::kUnfitUnicode || file.status == SavedFileStatus::kTooLarge) {
+    return save;
+  if (LinesUnknown(found.status) != SaveProblem::kNone) {
     // Its lines were not known at start-up; a lock may have cleared since. A file that still
     // cannot be read is left alone rather than replaced blindly.
     const SavedFileText now = ReadSavedOptionFile();
-    switch (now.status) {
-      case SavedFileStatus::kUnreadable:
-        file.problem = SaveProblem::kUnreadable;
-        return false;
-      case SavedFileStatus::kUnfitUnicode:
-        file.problem = SaveProblem::kUnfitUnicode;
-        return false;
-      case SavedFileStatus::kTooLarge:
-        file.problem = SaveProblem::kTooLarge;
-        return false;
-      case SavedFileStatus::kAbsent:
-      case SavedFileStatus::kText:
-      case SavedFileStatus::kPrecompiled:
-        break;
-    }
-    TakeForeignLines(now, file, *record);
+    save.problem = LinesUnknown(now.status);
+    if (save.problem != SaveProblem::kNone)
+      return save;
+    SavedFileFound again;
+    TakeForeignLines(now, again, *record);
+    save.path = again.path;
   }
   for (const std::string& line : record->m_otherLines) {
     // Up to its first NUL byte: a line of NULs left by a power loss does not compile.
-    file.draft.append(line.c_str()).append("\r\n");
+    save.text.append(line.c_str()).append("\r\n");
   }
-  file.drafted = true;
-  return true;
+  return save;
 }
 
-bool ComposeOptionBlock(OptionFileState& file) {
+ComposedOptionFile ComposeOptionBlock(OptionFileSave save) {
+  ComposedOptionFile file{std::move(save)};
   CRegistry* record = CRegistry::GetInstance();
-  if (!record || !file.drafted)
-    return false;
-  file.drafted = false;
+  if (!record || file.save.problem != SaveProblem::kNone)
+    return file;
+  std::string& text = file.save.text;
   for (int entry = 0; entry < kNameOptionKeyCount; ++entry) {
     if (entry > 0 && OptionTable(entry) != OptionTable(entry - 1))
-      file.draft += "\r\n";  // the empty line between the two tables
+      text += "\r\n";  // the empty line between the two tables
     const char* key = GetName(entry);
     const int value = OptionSetting(*record, entry);
     if (OptionTable(entry) == kNameOptionInfoList)
-      CScriptHost::WriteOptionInfoLine(file.draft, key, value);
+      CScriptHost::WriteOptionInfoLine(text, key, value);
     else
-      CScriptHost::WriteCmdOnOffLine(file.draft, key, value);
+      CScriptHost::WriteCmdOnOffLine(text, key, value);
   }
   // A save never turns a file the client loads into one it cannot load.
-  if (!g_scriptHost.Compiles(file.draft) && OldFileLoads()) {
-    file.problem = SaveProblem::kWouldNotLoad;
-    return false;
+  if (!g_scriptHost.Compiles(text) && OldFileLoads()) {
+    file.save.problem = SaveProblem::kWouldNotLoad;
+    return file;
   }
-  file.composed = true;
-  return true;
+  file.complete = true;
+  return file;
 }
 
-bool SaveOptionInfo(OptionFileState& file) {
-  if (!file.composed && !ComposeOptionBlock(file))
+bool SaveOptionInfo(ComposedOptionFile& file) {
+  if (!file.complete)
     return false;
-  file.composed = false;
+  OptionFileSave& save = file.save;
   // The client reads its copy; should the copy go, it reads the game folder's file again: both
   // get the same bytes, each whole or not at all.
   std::vector<std::string> places = {SavedOptionFilePath()};
-  if (file.path != places.front())
-    places.push_back(file.path);
-  file.notWritten.clear();
+  if (save.path != places.front())
+    places.push_back(save.path);
+  save.notWritten.clear();
   for (const std::string& place : places) {
-    if (!ReplaceWholeFile(place, file.draft))
-      file.notWritten.push_back(place);
+    if (!ReplaceWholeFile(place, save.text))
+      save.notWritten.push_back(place);
   }
-  if (!file.notWritten.empty()) {
-    file.problem = SaveProblem::kNotWritten;
+  if (!save.notWritten.empty()) {
+    save.problem = SaveProblem::kNotWritten;
     return false;
   }
   return true;

@@ -2,17 +2,24 @@
 #pragma once
 
 #include <iterator>
+#include <string_view>
+
+class CRegistry;
 
 // The table's groups, in table order. Each group's first index follows from the lengths of
 // the groups before it: an entry added to a group moves every later index with it.
 
-// Keys of OptionInfoList.
-inline constexpr const char* kOptionKeyNames[] = {
-    "Bgm_Volume",  "Effect_Volume", "MouseExclusive", "ISFULLSCREENMODE", "WIDTH",      "HEIGHT",
-    "BITPERPIXEL", "DEVICECNT",     "MODECNT",        "SPRITEMODE",       "TEXTUREMODE"};
-// Keys of CmdOnOffList: the System page's two sound switches, then the Option page's chat-command
-// switches in the order of m_aCmdOnOff. A switch's tooltip key is its command without the slash.
-inline constexpr const char* kSoundCommandNames[] = {"/bgm", "/sound"};
+// A key the program owns in the saved option file, and the setting it carries there.
+struct KeyedSetting {
+  const char* key;
+  int CRegistry::*setting;
+};
+// Keys of OptionInfoList, then the first keys of CmdOnOffList (the System page's two sound
+// switches), each with its setting: in NameTable.cpp, which sees the record.
+extern const KeyedSetting kOptionInfoKeys[11];
+extern const KeyedSetting kSoundCommandKeys[2];
+// The rest of CmdOnOffList: the Option page's chat-command switches, element i of m_aCmdOnOff
+// each. A switch's tooltip key is its command without the slash.
 inline constexpr const char* kSwitchNames[] = {
     "/notrade",  "/noshift", "/noctrl",   "/skillfail", "/notalkmsg", "/notalkmsg2", "/showname",
     "/fog",      "/aura",    "/window",   "/miss",      "/effect",    "/shopping",   "/stateinfo",
@@ -24,7 +31,7 @@ inline constexpr const char* kTableAndFileNames[] = {"SetupMSG",
                                                      "System\\LuaFiles514\\MsgString",
                                                      "System\\LuaFiles514\\OptionInfo",
                                                      "SaveData\\OptionInfo"};
-// Tooltip keys of the System page, in the order of its tooltips.
+// Tooltip keys of the System page.
 inline constexpr const char* kSystemTipNames[] = {
     "Device",     "Mode",          "FullScreen", "MouseExclusive", "Sprite", "Texture",
     "Bgm_Volume", "Effect_Volume", "bgm",        "sound",          "NoSound"};
@@ -33,8 +40,8 @@ const int kCmdSwitchCount = static_cast<int>(std::size(kSwitchNames));
 
 enum NameIndex : int {
   kNameFirstOptionKey = 0,
-  kNameFirstCommandKey = kNameFirstOptionKey + std::size(kOptionKeyNames),
-  kNameFirstSwitch = kNameFirstCommandKey + std::size(kSoundCommandNames),
+  kNameFirstCommandKey = kNameFirstOptionKey + std::size(kOptionInfoKeys),
+  kNameFirstSwitch = kNameFirstCommandKey + std::size(kSoundCommandKeys),
   kNameOptionKeyCount = kNameFirstSwitch + kCmdSwitchCount,  // the keys the program owns
   kNameSetupMsg = kNameOptionKeyCount,
   kNameCmdOnOffList,
@@ -52,3 +59,18 @@ static_assert(kNameSavedOptionFile + 1 == kNameFirstSystemTip, "one name per tab
 void InitNameTable();
 // No bounds test: callers pass 0 to kNameCount - 1.
 const char* GetName(int index);
+
+// The setting that option key `entry` (0 to kNameOptionKeyCount - 1) carries, and the Lua table
+// (name-table entry) that holds it: the saved file's reading and writing both go by these two.
+int& OptionSetting(CRegistry& record, int entry);
+int OptionTable(int entry);
+
+// The entry of `name` in a group starting at entry `first`; built into a constexpr table, a
+// name the group lacks does not compile.
+template <size_t N>
+constexpr int EntryOf(const char* const (&names)[N], int first, std::string_view name) {
+  for (size_t i = 0; i < N; ++i)
+    if (name == names[i])
+      return first + static_cast<int>(i);
+  throw "not a name of the group";
+}

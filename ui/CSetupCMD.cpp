@@ -4,29 +4,35 @@
 #include "settings/NameTable.h"
 #include "ui/resource.h"
 
-// Switch i, as in m_aCmdOnOff and kSwitchNames.
-const SwitchBinding kSwitchBoxes[kCmdSwitchCount] = {
-    {IDC_CMD_NOTRADE, &CSetupCMD::m_chkNotrade},
-    {IDC_CMD_NOSHIFT, &CSetupCMD::m_chkNoshift},
-    {IDC_CMD_NOCTRL, &CSetupCMD::m_chkNoctrl},
-    {IDC_CMD_SKILLFAIL, &CSetupCMD::m_chkSkillfail},
-    {IDC_CMD_NOTALKMSG, &CSetupCMD::m_chkNotalkmsg},
-    {IDC_CMD_NOTALKMSG2, &CSetupCMD::m_chkNotalkmsg2},
-    {IDC_CMD_SHOWNAME, &CSetupCMD::m_chkShowname},
-    {IDC_CMD_FOG, &CSetupCMD::m_chkFog},
-    {IDC_CMD_AURA, &CSetupCMD::m_chkAura},
-    {IDC_CMD_WINDOW, &CSetupCMD::m_chkWindow},
-    {IDC_CMD_MISS, &CSetupCMD::m_chkMiss},
-    {IDC_CMD_EFFECT, &CSetupCMD::m_chkEffect},
-    {IDC_CMD_SHOPPING, &CSetupCMD::m_chkShopping},
-    {IDC_CMD_STATEINFO, &CSetupCMD::m_chkStateinfo},
-    {IDC_CMD_LOGINOUT, &CSetupCMD::m_chkLoginout},
-    {IDC_CMD_SNAP, &CSetupCMD::m_chkSnap},
-    {IDC_CMD_ITEMSNAP, &CSetupCMD::m_chkItemsnap},
-    {IDC_CMD_CAMERA, &CSetupCMD::m_chkCamera},
-    {IDC_CMD_HOAI, &CSetupCMD::m_chkHoai},
-    {IDC_CMD_MERAI, &CSetupCMD::m_chkMerai},
-    {IDC_CMD_LIGHTMAP, &CSetupCMD::m_chkLightmap},
+// The row of the box that stores the switch of `command`.
+static constexpr SwitchRow Switch(UINT id, CButton CSetupCMD::*box, const char* command) {
+  const int i = EntryOf(kSwitchNames, 0, command);
+  return {id, box, i, kNameFirstSwitch + i, kNameFirstSwitchTip + i};
+}
+
+// Its length is the header's: a switch left out does not compile.
+constexpr SwitchRow kSwitchRows[] = {
+    Switch(IDC_CMD_NOTRADE, &CSetupCMD::m_chkNotrade, "/notrade"),
+    Switch(IDC_CMD_NOSHIFT, &CSetupCMD::m_chkNoshift, "/noshift"),
+    Switch(IDC_CMD_NOCTRL, &CSetupCMD::m_chkNoctrl, "/noctrl"),
+    Switch(IDC_CMD_SKILLFAIL, &CSetupCMD::m_chkSkillfail, "/skillfail"),
+    Switch(IDC_CMD_NOTALKMSG, &CSetupCMD::m_chkNotalkmsg, "/notalkmsg"),
+    Switch(IDC_CMD_NOTALKMSG2, &CSetupCMD::m_chkNotalkmsg2, "/notalkmsg2"),
+    Switch(IDC_CMD_SHOWNAME, &CSetupCMD::m_chkShowname, "/showname"),
+    Switch(IDC_CMD_FOG, &CSetupCMD::m_chkFog, "/fog"),
+    Switch(IDC_CMD_AURA, &CSetupCMD::m_chkAura, "/aura"),
+    Switch(IDC_CMD_WINDOW, &CSetupCMD::m_chkWindow, "/window"),
+    Switch(IDC_CMD_MISS, &CSetupCMD::m_chkMiss, "/miss"),
+    Switch(IDC_CMD_EFFECT, &CSetupCMD::m_chkEffect, "/effect"),
+    Switch(IDC_CMD_SHOPPING, &CSetupCMD::m_chkShopping, "/shopping"),
+    Switch(IDC_CMD_STATEINFO, &CSetupCMD::m_chkStateinfo, "/stateinfo"),
+    Switch(IDC_CMD_LOGINOUT, &CSetupCMD::m_chkLoginout, "/loginout"),
+    Switch(IDC_CMD_SNAP, &CSetupCMD::m_chkSnap, "/snap"),
+    Switch(IDC_CMD_ITEMSNAP, &CSetupCMD::m_chkItemsnap, "/itemsnap"),
+    Switch(IDC_CMD_CAMERA, &CSetupCMD::m_chkCamera, "/camera"),
+    Switch(IDC_CMD_HOAI, &CSetupCMD::m_chkHoai, "/hoai"),
+    Switch(IDC_CMD_MERAI, &CSetupCMD::m_chkMerai, "/merai"),
+    Switch(IDC_CMD_LIGHTMAP, &CSetupCMD::m_chkLightmap, "/lightmap"),
 };
 
 IMPLEMENT_DYNCREATE(CSetupCMD, CSkinPage)
@@ -65,45 +71,46 @@ const SkinLook kOptionLook = {IDB_OPTION_BACK, IDR_OPTION_BACK_200, 25, true};
 
 CSetupCMD::CSetupCMD(UINT templateId) : CSkinPage(templateId, kOptionLook) {}
 
-CButton& CSetupCMD::SwitchBox(int i) { return this->*kSwitchBoxes[i].box; }
-
 void CSetupCMD::DoDataExchange(CDataExchange* dx) {
   CSkinPage::DoDataExchange(dx);
-  for (const SwitchBinding& binding : kSwitchBoxes) DDX_Control(dx, binding.id, this->*binding.box);
+  for (const SwitchRow& row : kSwitchRows) DDX_Control(dx, row.id, this->*row.box);
 }
 
 void CSetupCMD::InitControls() {
   const CRegistry& r = *CRegistry::GetInstance();
-  for (int i = 0; i < kCmdSwitchCount; ++i) SwitchBox(i).SetCheck(r.m_aCmdOnOff[i]);
+  for (const SwitchRow& row : kSwitchRows) (this->*row.box).SetCheck(r.m_aCmdOnOff[row.cmdSwitch]);
 }
 
 void CSetupCMD::InitToolTips() {
   CreateToolTip();
-  for (int i = 0; i < kCmdSwitchCount; ++i) AddToolTip(kSwitchBoxes[i].id, kNameFirstSwitchTip + i);
+  for (const SwitchRow& row : kSwitchRows) AddToolTip(row.id, row.tipKey);
 }
 
-void CSetupCMD::StoreSwitch(int i) {
-  CRegistry::GetInstance()->m_aCmdOnOff[i] = SwitchBox(i).GetCheck();
+void CSetupCMD::StoreSwitch(UINT id) {
+  for (const SwitchRow& row : kSwitchRows) {
+    if (row.id == id)
+      CRegistry::GetInstance()->m_aCmdOnOff[row.cmdSwitch] = (this->*row.box).GetCheck();
+  }
 }
 
-void CSetupCMD::OnNotradeClicked() { StoreSwitch(0); }
-void CSetupCMD::OnNoshiftClicked() { StoreSwitch(1); }
-void CSetupCMD::OnNoctrlClicked() { StoreSwitch(2); }
-void CSetupCMD::OnSkillfailClicked() { StoreSwitch(3); }
-void CSetupCMD::OnNotalkmsgClicked() { StoreSwitch(4); }
-void CSetupCMD::OnNotalkmsg2Clicked() { StoreSwitch(5); }
-void CSetupCMD::OnShownameClicked() { StoreSwitch(6); }
-void CSetupCMD::OnFogClicked() { StoreSwitch(7); }
-void CSetupCMD::OnAuraClicked() { StoreSwitch(8); }
-void CSetupCMD::OnWindowClicked() { StoreSwitch(9); }
-void CSetupCMD::OnMissClicked() { StoreSwitch(10); }
-void CSetupCMD::OnEffectClicked() { StoreSwitch(11); }
-void CSetupCMD::OnShoppingClicked() { StoreSwitch(12); }
-void CSetupCMD::OnStateinfoClicked() { StoreSwitch(13); }
-void CSetupCMD::OnLoginoutClicked() { StoreSwitch(14); }
-void CSetupCMD::OnSnapClicked() { StoreSwitch(15); }
-void CSetupCMD::OnItemsnapClicked() { StoreSwitch(16); }
-void CSetupCMD::OnCameraClicked() { StoreSwitch(17); }
-void CSetupCMD::OnHoaiClicked() { StoreSwitch(18); }
-void CSetupCMD::OnMeraiClicked() { StoreSwitch(19); }
-void CSetupCMD::OnLightmapClicked() { StoreSwitch(20); }
+void CSetupCMD::OnNotradeClicked() { StoreSwitch(IDC_CMD_NOTRADE); }
+void CSetupCMD::OnNoshiftClicked() { StoreSwitch(IDC_CMD_NOSHIFT); }
+void CSetupCMD::OnNoctrlClicked() { StoreSwitch(IDC_CMD_NOCTRL); }
+void CSetupCMD::OnSkillfailClicked() { StoreSwitch(IDC_CMD_SKILLFAIL); }
+void CSetupCMD::OnNotalkmsgClicked() { StoreSwitch(IDC_CMD_NOTALKMSG); }
+void CSetupCMD::OnNotalkmsg2Clicked() { StoreSwitch(IDC_CMD_NOTALKMSG2); }
+void CSetupCMD::OnShownameClicked() { StoreSwitch(IDC_CMD_SHOWNAME); }
+void CSetupCMD::OnFogClicked() { StoreSwitch(IDC_CMD_FOG); }
+void CSetupCMD::OnAuraClicked() { StoreSwitch(IDC_CMD_AURA); }
+void CSetupCMD::OnWindowClicked() { StoreSwitch(IDC_CMD_WINDOW); }
+void CSetupCMD::OnMissClicked() { StoreSwitch(IDC_CMD_MISS); }
+void CSetupCMD::OnEffectClicked() { StoreSwitch(IDC_CMD_EFFECT); }
+void CSetupCMD::OnShoppingClicked() { StoreSwitch(IDC_CMD_SHOPPING); }
+void CSetupCMD::OnStateinfoClicked() { StoreSwitch(IDC_CMD_STATEINFO); }
+void CSetupCMD::OnLoginoutClicked() { StoreSwitch(IDC_CMD_LOGINOUT); }
+void CSetupCMD::OnSnapClicked() { StoreSwitch(IDC_CMD_SNAP); }
+void CSetupCMD::OnItemsnapClicked() { StoreSwitch(IDC_CMD_ITEMSNAP); }
+void CSetupCMD::OnCameraClicked() { StoreSwitch(IDC_CMD_CAMERA); }
+void CSetupCMD::OnHoaiClicked() { StoreSwitch(IDC_CMD_HOAI); }
+void CSetupCMD::OnMeraiClicked() { StoreSwitch(IDC_CMD_MERAI); }
+void CSetupCMD::OnLightmapClicked() { StoreSwitch(IDC_CMD_LIGHTMAP); }

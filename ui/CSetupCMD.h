@@ -15,8 +15,6 @@ class CSetupCMD : public CSkinPage {
 
   // Each box shows its switch exactly as stored.
   void InitControls() override;
-  // The box of switch i (the order of m_aCmdOnOff).
-  CButton& SwitchBox(int i);
 
   CButton m_chkNotalkmsg2;
   CButton m_chkNotalkmsg;
@@ -46,8 +44,8 @@ class CSetupCMD : public CSkinPage {
   void DoDataExchange(CDataExchange* dx) override;
   void InitToolTips() override;
 
-  // Stores the box's new state (0 or 1) as switch i.
-  void StoreSwitch(int i);
+  // Stores the new state (0 or 1) of the box `id` as its switch.
+  void StoreSwitch(UINT id);
   void OnNotradeClicked();
   void OnNoshiftClicked();
   void OnNoctrlClicked();
@@ -71,10 +69,14 @@ class CSetupCMD : public CSkinPage {
   void OnLightmapClicked();
 };
 
-// The box of one switch: its control id and the member bound to it.
-struct SwitchBinding {
+// One row per box: its control, the member bound to it, the switch it stores (its element of
+// m_aCmdOnOff), and that switch's command key and tooltip key (name-table entries).
+struct SwitchRow {
   UINT id;
   CButton CSetupCMD::*box;
+  int cmdSwitch;
+  int commandKey;
+  int tipKey;
 };
-// Entry i is switch i's (the order of m_aCmdOnOff).
-extern const SwitchBinding kSwitchBoxes[kCmdSwitchCount];
+// In the order of m_aCmdOnOff.
+extern const SwitchRow kSwitchRows[kCmdSwitchCount];

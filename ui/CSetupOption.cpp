@@ -17,16 +17,39 @@ bool g_bAccepted = false;
 namespace {
 CRegistry& Settings() { return *CRegistry::GetInstance(); }
 
-// Each slider and the setting that stores its position.
-struct SliderBinding {
-  CSliderCtrl CSetupOption::*slider;
-  int CRegistry::*setting;
+constexpr int Tip(const char* key) { return EntryOf(kSystemTipNames, kNameFirstSystemTip, key); }
+
+// One row per control: its id, the member bound to it, its tooltip key (name-table entry), and
+// the setting it shows (the lists fill by their own rules).
+template <class Control>
+struct ControlRow {
+  UINT id;
+  Control CSetupOption::*control;
+  int tipKey;
+  int CRegistry::*setting = nullptr;
+  int top = 0;            // a slider's range is 0 to top
+  bool inverted = false;  // a box checked when its setting is 0
 };
-const SliderBinding kSliders[] = {
-    {&CSetupOption::m_sldSprite, &CRegistry::m_nSpriteMode},
-    {&CSetupOption::m_sldTexture, &CRegistry::m_nTextureMode},
-    {&CSetupOption::m_sldBgmVolume, &CRegistry::m_nBgmVolume},
-    {&CSetupOption::m_sldEffectVolume, &CRegistry::m_nEffectVolume},
+
+constexpr ControlRow<CComboBox> kLists[] = {
+    {IDC_DEVICE, &CSetupOption::m_cmbDevice, Tip("Device")},
+    {IDC_MODE, &CSetupOption::m_cmbMode, Tip("Mode")},
+};
+constexpr ControlRow<CButton> kBoxes[] = {
+    {IDC_FULLSCREEN, &CSetupOption::m_chkFullScreen, Tip("FullScreen"), &CRegistry::m_nFullScreen},
+    {IDC_MOUSE_EXCLUSIVE, &CSetupOption::m_chkMouseExclusive, Tip("MouseExclusive"),
+     &CRegistry::m_nMouseExclusive},
+    {IDC_BGM_ON, &CSetupOption::m_chkBgmOn, Tip("bgm"), &CRegistry::m_bBgmOn},
+    {IDC_EFFECT_ON, &CSetupOption::m_chkEffectOn, Tip("sound"), &CRegistry::m_bSoundOn},
+    {IDC_NO_SOUND, &CSetupOption::m_chkNoSound, Tip("NoSound"), &CRegistry::m_nSoundMode, 0, true},
+};
+constexpr ControlRow<CSliderCtrl> kSliders[] = {
+    {IDC_SPRITE, &CSetupOption::m_sldSprite, Tip("Sprite"), &CRegistry::m_nSpriteMode, 2},
+    {IDC_TEXTURE, &CSetupOption::m_sldTexture, Tip("Texture"), &CRegistry::m_nTextureMode, 2},
+    {IDC_BGM_VOLUME, &CSetupOption::m_sldBgmVolume, Tip("Bgm_Volume"), &CRegistry::m_nBgmVolume,
+     127},
+    {IDC_EFFECT_VOLUME, &CSetupOption::m_sldEffectVolume, Tip("Effect_Volume"),
+     &CRegistry::m_nEffectVolume, 127},
 };
 }  // namespace
 
@@ -58,36 +81,23 @@ CSetupOption::CSetupOption(UINT templateId)
 
 void CSetupOption::DoDataExchange(CDataExchange* dx) {
   CSkinPage::DoDataExchange(dx);
-  DDX_Control(dx, IDC_EFFECT_ON, m_chkEffectOn);
-  DDX_Control(dx, IDC_BGM_ON, m_chkBgmOn);
-  DDX_Control(dx, IDC_EFFECT_VOLUME, m_sldEffectVolume);
-  DDX_Control(dx, IDC_BGM_VOLUME, m_sldBgmVolume);
-  DDX_Control(dx, IDC_TEXTURE, m_sldTexture);
-  DDX_Control(dx, IDC_SPRITE, m_sldSprite);
-  DDX_Control(dx, IDC_FULLSCREEN, m_chkFullScreen);
-  DDX_Control(dx, IDC_MODE, m_cmbMode);
-  DDX_Control(dx, IDC_DEVICE, m_cmbDevice);
-  DDX_Control(dx, IDC_MOUSE_EXCLUSIVE, m_chkMouseExclusive);
-  DDX_Control(dx, IDC_NO_SOUND, m_chkNoSound);
+  for (const auto& row : kLists) DDX_Control(dx, row.id, this->*row.control);
+  for (const auto& row : kBoxes) DDX_Control(dx, row.id, this->*row.control);
+  for (const auto& row : kSliders) DDX_Control(dx, row.id, this->*row.control);
 }
 
 void CSetupOption::InitControls() {
   const CRegistry& r = Settings();
   FillDeviceList();
   UseChosenDevice();
-  m_chkFullScreen.SetCheck(r.m_nFullScreen);
-  m_chkMouseExclusive.SetCheck(r.m_nMouseExclusive);
-  m_sldSprite.SetRange(0, 2, true);
-  m_sldSprite.SetPos(r.m_nSpriteMode);
-  m_sldTexture.SetRange(0, 2, true);
-  m_sldTexture.SetPos(r.m_nTextureMode);
-  m_sldBgmVolume.SetRange(0, 127, true);
-  m_sldBgmVolume.SetPos(r.m_nBgmVolume);
-  m_chkBgmOn.SetCheck(r.m_bBgmOn);
-  m_sldEffectVolume.SetRange(0, 127, true);
-  m_sldEffectVolume.SetPos(r.m_nEffectVolume);
-  m_chkEffectOn.SetCheck(r.m_bSoundOn);
-  m_chkNoSound.SetCheck(r.m_nSoundMode == 0 ? BST_CHECKED : BST_UNCHECKED);
+  for (const auto& row : kBoxes) {
+    const int value = r.*row.setting;
+    (this->*row.control).SetCheck(!row.inverted ? value : value == 0 ? BST_CHECKED : BST_UNCHECKED);
+  }
+  for (const auto& row : kSliders) {
+    (this->*row.control).SetRange(0, row.top, true);
+    (this->*row.control).SetPos(r.*row.setting);
+  }
 }
 
 void CSetupOption::FillDeviceList() {
@@ -141,13 +151,10 @@ void CSetupOption::ChooseFirstRunMode(int listed) {
 }
 
 void CSetupOption::InitToolTips() {
-  // In the order of kSystemTipNames.
-  static const UINT kIds[] = {IDC_DEVICE, IDC_MODE,      IDC_FULLSCREEN, IDC_MOUSE_EXCLUSIVE,
-                              IDC_SPRITE, IDC_TEXTURE,   IDC_BGM_VOLUME, IDC_EFFECT_VOLUME,
-                              IDC_BGM_ON, IDC_EFFECT_ON, IDC_NO_SOUND};
   CreateToolTip();
-  for (int i = 0; i < static_cast<int>(sizeof(kIds) / sizeof(kIds[0])); ++i)
-    AddToolTip(kIds[i], kNameFirstSystemTip + i);
+  for (const auto& row : kLists) AddToolTip(row.id, row.tipKey);
+  for (const auto& row : kBoxes) AddToolTip(row.id, row.tipKey);
+  for (const auto& row : kSliders) AddToolTip(row.id, row.tipKey);
 }
 
 void CSetupOption::OnOK() {
@@ -165,19 +172,20 @@ void CSetupOption::OnOK() {
     FindClose(search);
 }
 
-void CSetupOption::OnFullScreenClicked() { Settings().m_nFullScreen = m_chkFullScreen.GetCheck(); }
-
-void CSetupOption::OnMouseExclusiveClicked() {
-  Settings().m_nMouseExclusive = m_chkMouseExclusive.GetCheck();
-}
-
-void CSetupOption::OnBgmOnClicked() { Settings().m_bBgmOn = m_chkBgmOn.GetCheck(); }
-
-void CSetupOption::OnEffectOnClicked() { Settings().m_bSoundOn = m_chkEffectOn.GetCheck(); }
-
+void CSetupOption::OnFullScreenClicked() { StoreCheck(IDC_FULLSCREEN); }
+void CSetupOption::OnMouseExclusiveClicked() { StoreCheck(IDC_MOUSE_EXCLUSIVE); }
+void CSetupOption::OnBgmOnClicked() { StoreCheck(IDC_BGM_ON); }
+void CSetupOption::OnEffectOnClicked() { StoreCheck(IDC_EFFECT_ON); }
 // Only the mode changes: the volumes and the two "ON" boxes keep working and keep their values.
-void CSetupOption::OnNoSoundClicked() {
-  Settings().m_nSoundMode = m_chkNoSound.GetCheck() == BST_CHECKED ? 0 : 1;
+void CSetupOption::OnNoSoundClicked() { StoreCheck(IDC_NO_SOUND); }
+
+void CSetupOption::StoreCheck(UINT id) {
+  for (const auto& row : kBoxes) {
+    if (row.id != id)
+      continue;
+    const int check = (this->*row.control).GetCheck();
+    Settings().*row.setting = !row.inverted ? check : check == BST_CHECKED ? 0 : 1;
+  }
 }
 
 void CSetupOption::OnSliderReleased(NMHDR* header, LRESULT* result) {
@@ -190,10 +198,10 @@ void CSetupOption::OnSliderReleased(NMHDR* header, LRESULT* result) {
 void CSetupOption::OnHScroll(UINT, UINT, HWND bar) { StoreSliderPosition(bar); }
 
 void CSetupOption::StoreSliderPosition(HWND slider) {
-  for (const SliderBinding& binding : kSliders) {
-    const CSliderCtrl& control = this->*binding.slider;
+  for (const auto& row : kSliders) {
+    const CSliderCtrl& control = this->*row.control;
     if (slider && control.m_hWnd == slider)
-      Settings().*binding.setting = control.GetPos();
+      Settings().*row.setting = control.GetPos();
   }
 }
 

@@ -63,6 +63,8 @@ class CSetupOption : public CSkinPage {
   void OnBgmOnClicked();
   void OnEffectOnClicked();
   void OnNoSoundClicked();
+  // Stores the state of the box `id` in its setting.
+  void StoreCheck(UINT id);
   // NM_RELEASEDCAPTURE: a mouse drag or click on a slider ended.
   void OnSliderReleased(NMHDR* header, LRESULT* result);
   // Any position change of a slider, by mouse or keyboard.

@@ -17,7 +17,7 @@ bool Has(const std::wstring& text, const std::wstring& part) {
 }
 
 TEST(SetupNotices, StartupNoticeGivesOneParagraphPerFindingWithThePathFilledIn) {
-  OptionFileState file;
+  SavedFileFound file;
   file.status = SavedFileStatus::kPrecompiled;
   file.nulInLines = true;
   const std::wstring notice = StartupNotice(file, {}, GetSheetLanguage(LANG_JAPANESE));
@@ -26,7 +26,7 @@ TEST(SetupNotices, StartupNoticeGivesOneParagraphPerFindingWithThePathFilledIn) 
   EXPECT_TRUE(Has(notice, L"。\r\n\r\n保存すると、このファイルは"));
   EXPECT_TRUE(Has(notice, L"。\r\n\r\nsavedata\\OptionInfo.lua には、停電"));
   EXPECT_FALSE(Has(notice, L"{file}"));
-  EXPECT_EQ(L"", StartupNotice(OptionFileState(), {}, GetSheetLanguage(LANG_JAPANESE)));
+  EXPECT_EQ(L"", StartupNotice(SavedFileFound(), {}, GetSheetLanguage(LANG_JAPANESE)));
 }
 
 // Files too large, then files cut short, each list under its heading; a file none of whose runs
@@ -38,7 +38,7 @@ TEST(SetupNotices, UnreadFilesAreListedUnderTheirHeadings) {
       {kNameDefaultOptionFile, "System\\LuaFiles514\\OptionInfo.lua", false},
       {kNameMsgStringFile, "", false},
       {kNameSavedOptionFile, "", false}};
-  OptionFileState file;
+  SavedFileFound file;
   file.status = SavedFileStatus::kText;
   const SheetLanguage& english = GetSheetLanguage(LANG_ENGLISH);
   const std::wstring expected =
@@ -54,7 +54,7 @@ TEST(SetupNotices, UnreadFilesAreListedUnderTheirHeadings) {
 }
 
 TEST(SetupNotices, FailureReportListsEachPlaceNotWrittenUnderItsHeading) {
-  OptionFileState file;
+  OptionFileSave file;
   file.problem = SaveProblem::kNotWritten;
   EXPECT_EQ(
       L"Não foi possível salvar as configurações em:\r\n"
@@ -74,7 +74,7 @@ TEST(SetupNotices, FailureReportListsEachPlaceNotWrittenUnderItsHeading) {
 // With the client's copies: the report names the file or key that failed, not the one that
 // was written.
 TEST(SetupNotices, FailureReportNamesTheCopyOrKeyThatFailedNotTheOneWritten) {
-  OptionFileState file;
+  OptionFileSave file;
   file.path = "C:\\users\\p\\AppData\\Local\\VirtualStore\\Program Files\\T\\savedata\\a.lua";
   file.problem = SaveProblem::kNotWritten;
   file.notWritten = {file.path};

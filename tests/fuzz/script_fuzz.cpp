@@ -40,16 +40,16 @@ void Require(bool holds, const char* rule) {
 }
 
 // The start-up lookups: the client's defaults, a message, the kept lines, the saved values.
-OptionFileState StartUp(CRegistry& record) {
+SavedFileFound StartUp(CRegistry& record) {
   for (int i = 0; i < kNameOptionKeyCount; ++i) {
     OptionSetting(record, i) = i < kNameFirstCommandKey
                                    ? g_scriptHost.GetDefaultOption(GetName(i))
                                    : g_scriptHost.GetDefaultCommand(GetName(i));
   }
   g_scriptHost.GetMessage("ISOK");
-  OptionFileState file = ReadOptionFileLines();
+  SavedFileFound found = ReadOptionFileLines();
   LoadOptionInfo();
-  return file;
+  return found;
 }
 
 // A chunk of the client's 32-bit layout as the host re-lays it, compiled in a state of its own.
@@ -67,9 +67,9 @@ void CompileReLaid(const std::string& fileBytes) {
   lua_close(L);
 }
 
-bool Save(OptionFileState& file) {
-  const bool drafted = WriteOptionFileLines(file);
-  return SaveOptionInfo(file) && drafted;
+bool Save(const SavedFileFound& found) {
+  ComposedOptionFile file = ComposeOptionBlock(WriteOptionFileLines(found));
+  return SaveOptionInfo(file);
 }
 
 }  // namespace
@@ -92,12 +92,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   InitNameTable();
   Require(CRegistry::CreateInstance(), "the record is made");
   CRegistry& record = *CRegistry::GetInstance();
-  OptionFileState file = StartUp(record);
+  const SavedFileFound found = StartUp(record);
   const SavedFileText before = ReadSavedOptionFile();
   const bool loadedBefore =
       before.status == SavedFileStatus::kText && g_scriptHost.Compiles(before.text);
 
-  const bool saved = Save(file);
+  const bool saved = Save(found);
   const std::string after = HostFiles()[path];
   Require(HostFiles().count(path + ".new") == 0, "nothing is left beside the file");
   if (!saved) {
@@ -109,11 +109,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (loadsAfter) {
       // Later starts keep the same lines, so saves neither grow nor lose anything more. (The
       // first save may still leave empty lines, of lines cut at a NUL, which the next drops.)
-      OptionFileState second = StartUp(record);
-      Require(Save(second), "a second save goes through");
+      Require(Save(StartUp(record)), "a second save goes through");
       const std::string settled = HostFiles()[path];
-      OptionFileState third = StartUp(record);
-      Require(Save(third), "a third save goes through");
+      Require(Save(StartUp(record)), "a third save goes through");
       Require(HostFiles()[path] == settled, "saves settle on one file");
     }
   }

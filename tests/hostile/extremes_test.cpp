@@ -231,11 +231,11 @@ class LargeFiles : public Extremes {
 
   // Reads the kept lines, saves, and checks the file is the lines plus the program's block.
   void RoundTrip(const std::vector<std::string>& expected) {
-    OptionFileState file = ReadOptionFileLines();
+    const SavedFileFound found = ReadOptionFileLines();
     ASSERT_EQ(expected.size(), record->m_otherLines.size());
     EXPECT_TRUE(expected == record->m_otherLines);
     record->m_nWidth = 1280;
-    ASSERT_TRUE(WriteOptionFileLines(file));
+    ComposedOptionFile file = ComposeOptionBlock(WriteOptionFileLines(found));
     ASSERT_TRUE(SaveOptionInfo(file));
     const std::string saved = GameFolder::Read(kSavedFile);
     size_t at = 0;

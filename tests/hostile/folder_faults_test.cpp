@@ -41,10 +41,9 @@ class FolderFaults : public ::testing::Test {
 
   // The three save steps as start-up runs them; the file steps must fail, the registry not.
   void SaveExpectingFileFailures() {
-    const bool drafted = WriteOptionFileLines(file);
+    ComposedOptionFile composed = ComposeOptionBlock(WriteOptionFileLines(file));
     EXPECT_TRUE(SaveRegistry().Complete());
-    const bool written = SaveOptionInfo(file);
-    EXPECT_FALSE(drafted && written);
+    EXPECT_FALSE(SaveOptionInfo(composed));
     EXPECT_EQ(lines, record->m_otherLines);
     RegistrySnapshot::Value name, sound;
     ASSERT_TRUE(RegistrySnapshot::Get(kGameKey, "DEVICENAME", name));
@@ -58,15 +57,15 @@ class FolderFaults : public ::testing::Test {
 
   // Once the folder is mended, the kept lines are all still there to be written.
   void SaveAfterMending() {
-    ASSERT_TRUE(WriteOptionFileLines(file));
-    ASSERT_TRUE(SaveOptionInfo(file));
+    ComposedOptionFile composed = ComposeOptionBlock(WriteOptionFileLines(file));
+    ASSERT_TRUE(SaveOptionInfo(composed));
     const std::string saved = GameFolder::Read(kSavedFile);
     EXPECT_EQ(0u, saved.find("-- my notes\r\nFriends = { \"ana\" }\r\n"));
     EXPECT_NE(std::string::npos, saved.find("OptionInfoList[\"WIDTH\"] = 1024\r\n"));
   }
 
   GameFolder folder;
-  OptionFileState file;
+  SavedFileFound file;
   RegistrySnapshot snapshot;
   CRegistry* record = nullptr;
   const std::vector<std::string> lines = {"-- my notes", "Friends = { \"ana\" }"};

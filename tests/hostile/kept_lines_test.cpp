@@ -23,22 +23,14 @@ namespace {
 const char kSavedFile[] = "savedata\\OptionInfo.lua";
 const int kFilesPerCase = 400;
 
-// The setting each key carries, by the key's place in the saved block.
-int& Setting(CRegistry& r, int entry) {
-  int* const fields[13] = {&r.m_nBgmVolume,   &r.m_nEffectVolume, &r.m_nMouseExclusive,
-                           &r.m_nFullScreen,  &r.m_nWidth,        &r.m_nHeight,
-                           &r.m_nBitPerPixel, &r.m_nDeviceIndex,  &r.m_nModeIndex,
-                           &r.m_nSpriteMode,  &r.m_nTextureMode,  &r.m_bBgmOn,
-                           &r.m_bSoundOn};
-  return entry < 13 ? *fields[entry] : r.m_aCmdOnOff[entry - 13];
-}
-
-const char* KeyOf(int entry) { return entry < 11 ? kOptionKeys[entry] : kCommandKeys[entry - 11]; }
+// The keys, and the settings they carry, are the name table's: the saved file's bytes for them
+// are checked where the block is written.
+const int kKeys = kNameOptionKeyCount;
 
 // The rule: a line is the program's own only when it holds one of the keys in double quotes.
 bool NamesAKey(const std::string& line) {
-  for (int entry = 0; entry < 34; ++entry)
-    if (line.find("\"" + std::string(KeyOf(entry)) + "\"") != std::string::npos)
+  for (int entry = 0; entry < kKeys; ++entry)
+    if (line.find("\"" + std::string(GetName(entry)) + "\"") != std::string::npos)
       return true;
   return false;
 }
@@ -47,11 +39,12 @@ bool NamesAKey(const std::string& line) {
 std::string Block(CRegistry& r) {
   std::string block;
   char line[96];
-  for (int entry = 0; entry < 34; ++entry) {
-    if (entry == 11)
+  for (int entry = 0; entry < kKeys; ++entry) {
+    if (entry == kNameFirstCommandKey)
       block += "\r\n";
     snprintf(line, sizeof(line), "%s[\"%s\"] = %d\r\n",
-             entry < 11 ? "OptionInfoList" : "CmdOnOffList", KeyOf(entry), Setting(r, entry));
+             entry < kNameFirstCommandKey ? "OptionInfoList" : "CmdOnOffList", GetName(entry),
+             OptionSetting(r, entry));
     block += line;
   }
   return block;
@@ -70,7 +63,7 @@ const char* LineEnd(Mutator& rng) {
 // A line a player, a tool or another program could leave in the file, or a few lines that
 // belong together.
 std::string MakeLines(Mutator& rng, bool& luaSafe) {
-  const std::string key = KeyOf(rng.Below(34));
+  const std::string key = GetName(rng.Below(kKeys));
   switch (rng.Below(13)) {
     case 0:
       return std::string(rng.Chance(50) ? "OptionInfoList" : "CmdOnOffList") + "[\"" + key +
@@ -231,15 +224,15 @@ TEST_F(KeptLines, ComeBackAfterASaveByteForByteAndInOrder) {
     const bool compiled = LuaOracle::Compiles(kSavedFile, true);
 
     record->m_otherLines.clear();
-    OptionFileState file = ReadOptionFileLines();
+    const SavedFileFound found = ReadOptionFileLines();
     ASSERT_EQ(expected, record->m_otherLines) << "file " << i << ":\n" << Printable(bytes);
 
-    int values[34];
-    for (int entry = 0; entry < 34; ++entry) {
+    int values[kKeys];
+    for (int entry = 0; entry < kKeys; ++entry) {
       values[entry] = rng.Chance(90) ? rng.Between(-1, 2048) : static_cast<int>(rng.Next());
-      Setting(*record, entry) = values[entry];
+      OptionSetting(*record, entry) = values[entry];
     }
-    ASSERT_TRUE(WriteOptionFileLines(file));
+    ComposedOptionFile file = ComposeOptionBlock(WriteOptionFileLines(found));
     ASSERT_TRUE(SaveOptionInfo(file)) << "file " << i << ":\n" << Printable(bytes);
     const std::string saved = GameFolder::Read(kSavedFile);
     ASSERT_EQ(Joined(expected) + Block(*record), saved) << "file " << i;
@@ -256,12 +249,12 @@ TEST_F(KeptLines, ComeBackAfterASaveByteForByteAndInOrder) {
     EXPECT_EQ(ExpectedKeptLines(Joined(expected)), record->m_otherLines) << "file " << i;
     if (luaSafe) {
       // Lines of Lua comments and tables run, so the saved values are read back as well.
-      for (int entry = 0; entry < 34; ++entry) Setting(*record, entry) = -77;
+      for (int entry = 0; entry < kKeys; ++entry) OptionSetting(*record, entry) = -77;
       LoadOptionInfo();
-      tally.lookups += 34;
-      for (int entry = 0; entry < 34; ++entry)
-        ASSERT_EQ(values[entry], Setting(*record, entry))
-            << KeyOf(entry) << " in file " << i << ":\n"
+      tally.lookups += kKeys;
+      for (int entry = 0; entry < kKeys; ++entry)
+        ASSERT_EQ(values[entry], OptionSetting(*record, entry))
+            << GetName(entry) << " in file " << i << ":\n"
             << Printable(saved);
     }
   }
@@ -273,17 +266,17 @@ TEST_F(KeptLines, ComeBackAfterASaveByteForByteAndInOrder) {
 TEST_F(KeptLines, ACtrlZEndsTheFileAndNothingIsSavedBehindOne) {
   const std::string comment = "-- pasted from an old DOS editor ";
   GameFolder::Write(kSavedFile, comment + "\x1a and more\r\n");
-  OptionFileState file = ReadOptionFileLines();
+  const SavedFileFound found = ReadOptionFileLines();
   ASSERT_EQ(std::vector<std::string>{comment}, record->m_otherLines);
-  EXPECT_TRUE(file.hiddenText);
-  for (int entry = 0; entry < 34; ++entry) Setting(*record, entry) = entry + 100;
-  ASSERT_TRUE(WriteOptionFileLines(file));
+  EXPECT_TRUE(found.hiddenText);
+  for (int entry = 0; entry < kKeys; ++entry) OptionSetting(*record, entry) = entry + 100;
+  ComposedOptionFile file = ComposeOptionBlock(WriteOptionFileLines(found));
   ASSERT_TRUE(SaveOptionInfo(file));
   EXPECT_EQ(std::string::npos, GameFolder::Read(kSavedFile).find('\x1a'));
-  for (int entry = 0; entry < 34; ++entry) Setting(*record, entry) = -1;
+  for (int entry = 0; entry < kKeys; ++entry) OptionSetting(*record, entry) = -1;
   LoadOptionInfo();
-  for (int entry = 0; entry < 34; ++entry)
-    EXPECT_EQ(entry + 100, Setting(*record, entry)) << KeyOf(entry);
+  for (int entry = 0; entry < kKeys; ++entry)
+    EXPECT_EQ(entry + 100, OptionSetting(*record, entry)) << GetName(entry);
 }
 
 }  // namespace

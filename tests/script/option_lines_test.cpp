@@ -40,7 +40,7 @@ TEST_F(OptionLines, OnlyLinesNamingAQuotedKeyAreOurs) {
 // lexer ends a line at CR, LF, CR LF or LF CR.
 TEST_F(OptionLines, LinesEndWhereLuaEndsThemAndTheFileAtACtrlZ) {
   PutSaved("a = 1\nb = 2\r\nc = 3\rd = 4\n\re = 5\r\r\nf = 6\r\n\x1a\r\nhidden = 7\r\n");
-  OptionFileState file = ReadOptionFileLines();
+  SavedFileFound file = ReadOptionFileLines();
   EXPECT_EQ(Lines({"a = 1", "b = 2", "c = 3", "d = 4", "e = 5", "f = 6"}), Record().m_otherLines);
   EXPECT_TRUE(file.hiddenText);
   // A Ctrl-Z that `copy` appends hides nothing.

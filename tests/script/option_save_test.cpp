@@ -27,12 +27,12 @@ class OptionSave : public ScriptFolder {
   }
 
   bool Save() {
-    const bool lines = WriteOptionFileLines(file);
-    const bool block = SaveOptionInfo(file);
-    return lines && block;
+    composed = ComposeOptionBlock(WriteOptionFileLines(file));
+    return SaveOptionInfo(composed);
   }
 
-  OptionFileState file;
+  SavedFileFound file;
+  ComposedOptionFile composed;
 };
 
 const char kBlock[] =
@@ -132,14 +132,12 @@ TEST_F(OptionSave, AFileThatCannotBeReadIsNeverReplacedBlindly) {
   file = ReadOptionFileLines();
   EXPECT_EQ(SavedFileStatus::kUnreadable, file.status);
   EXPECT_EQ(640, g_scriptHost.GetSavedOption("WIDTH", 1));  // the client's defaults
-  const OptionFileState atStart = file;
   EXPECT_FALSE(Save());
-  EXPECT_EQ(SaveProblem::kUnreadable, file.problem);
+  EXPECT_EQ(SaveProblem::kUnreadable, composed.save.problem);
   CloseHandle(lock);
   EXPECT_EQ(old, Get("savedata\\OptionInfo.lua"));
   EXPECT_FALSE(Exists("savedata\\OptionInfo.lua.new"));
 
-  file = atStart;
   ASSERT_TRUE(Save());
   EXPECT_EQ(std::string("-- my notes\r\n") + kBlock, Get("savedata\\OptionInfo.lua"));
 }
@@ -155,7 +153,7 @@ TEST_F(OptionSave, AFailedWriteLeavesTheOldFileAndNothingElse) {
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(INVALID_HANDLE_VALUE, lock);
   EXPECT_FALSE(Save());
-  EXPECT_EQ(SaveProblem::kNotWritten, file.problem);
+  EXPECT_EQ(SaveProblem::kNotWritten, composed.save.problem);
   CloseHandle(lock);
   EXPECT_EQ(old, Get("savedata\\OptionInfo.lua"));
   EXPECT_FALSE(Exists("savedata\\OptionInfo.lua.new"));
@@ -181,7 +179,7 @@ TEST_F(OptionSave, ASaveNeverTurnsALoadingFileIntoABrokenOne) {
   PutSaved(old);
   file = ReadOptionFileLines();
   EXPECT_FALSE(Save());
-  EXPECT_EQ(SaveProblem::kWouldNotLoad, file.problem);
+  EXPECT_EQ(SaveProblem::kWouldNotLoad, composed.save.problem);
   EXPECT_EQ(old, Get("savedata\\OptionInfo.lua"));
 
   PutSaved("this is not Lua\r\n\"WIDTH\"\r\n");

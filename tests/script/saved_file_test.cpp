@@ -31,10 +31,10 @@ std::string Utf16(bool bigEndian, char16_t extra = 0) {
 
 TEST_F(SavedFile, AUtf8ByteOrderMarkIsReadPastAndNotWrittenBack) {
   PutSaved("\xEF\xBB\xBF-- mine\r\nOptionInfoList[\"WIDTH\"] = 800\r\n");
-  OptionFileState file = ReadOptionFileLines();
+  ComposedOptionFile file = ComposeOptionBlock(WriteOptionFileLines(ReadOptionFileLines()));
   EXPECT_EQ(Lines({"-- mine"}), Record().m_otherLines);
   EXPECT_EQ(800, g_scriptHost.GetSavedOption("WIDTH", 1));
-  ASSERT_TRUE(WriteOptionFileLines(file) && SaveOptionInfo(file));
+  ASSERT_TRUE(SaveOptionInfo(file));
   EXPECT_EQ(0u, Get("savedata\\OptionInfo.lua").find("-- mine\r\nOptionInfoList[\"Bgm_Volume\"]"));
 }
 
@@ -42,11 +42,12 @@ TEST_F(SavedFile, AUtf8ByteOrderMarkIsReadPastAndNotWrittenBack) {
 TEST_F(SavedFile, Utf16ThatFitsTheCodePageIsReadAndWrittenInIt) {
   for (bool bigEndian : {false, true}) {
     PutSaved(Utf16(bigEndian));
-    OptionFileState file = ReadOptionFileLines();
-    EXPECT_EQ(SavedFileStatus::kText, file.status);
+    const SavedFileFound found = ReadOptionFileLines();
+    EXPECT_EQ(SavedFileStatus::kText, found.status);
     EXPECT_EQ(Lines({"-- \xC7\xD1\xB1\xDB"}), Record().m_otherLines);
     EXPECT_EQ(800, g_scriptHost.GetSavedOption("WIDTH", 1));
-    ASSERT_TRUE(WriteOptionFileLines(file) && SaveOptionInfo(file));
+    ComposedOptionFile file = ComposeOptionBlock(WriteOptionFileLines(found));
+    ASSERT_TRUE(SaveOptionInfo(file));
     EXPECT_EQ(0u, Get("savedata\\OptionInfo.lua").find("-- \xC7\xD1\xB1\xDB\r\nOptionInfoList["));
   }
 }
@@ -55,12 +56,13 @@ TEST_F(SavedFile, Utf16ThatDoesNotFitIsLeftAlone) {
   PutDefaults("OptionInfoList = { WIDTH = 640 }");
   const std::string thai = Utf16(false, u'\u0E01');
   PutSaved(thai);
-  OptionFileState file = ReadOptionFileLines();
-  EXPECT_EQ(SavedFileStatus::kUnfitUnicode, file.status);
+  const SavedFileFound found = ReadOptionFileLines();
+  EXPECT_EQ(SavedFileStatus::kUnfitUnicode, found.status);
   EXPECT_TRUE(Record().m_otherLines.empty());
   EXPECT_EQ(640, g_scriptHost.GetSavedOption("WIDTH", 1));
-  EXPECT_FALSE(WriteOptionFileLines(file) && SaveOptionInfo(file));
-  EXPECT_EQ(SaveProblem::kUnfitUnicode, file.problem);
+  ComposedOptionFile file = ComposeOptionBlock(WriteOptionFileLines(found));
+  EXPECT_FALSE(SaveOptionInfo(file));
+  EXPECT_EQ(SaveProblem::kUnfitUnicode, file.save.problem);
   EXPECT_EQ(thai, Get("savedata\\OptionInfo.lua"));
 }
 

@@ -41,7 +41,7 @@ class VirtualizedFile : public ScriptFolder {
   }
 
   std::string m_copy;
-  OptionFileState file;
+  SavedFileFound file;
 };
 
 // A copy that cannot be read is not an absent one: the game folder's file, which the client no
@@ -56,10 +56,10 @@ TEST_F(VirtualizedFile, ACopyThatCannotBeReadLeavesBothFilesAsTheyWere) {
   EXPECT_EQ(SavedFileStatus::kUnreadable, file.status);
   EXPECT_EQ(m_copy, file.path);
   EXPECT_EQ(640, g_scriptHost.GetSavedOption("WIDTH", 1));  // the client's defaults
-  EXPECT_FALSE(WriteOptionFileLines(file));
-  EXPECT_FALSE(SaveOptionInfo(file));
+  ComposedOptionFile save = ComposeOptionBlock(WriteOptionFileLines(file));
+  EXPECT_FALSE(SaveOptionInfo(save));
   CloseHandle(lock);
-  EXPECT_EQ(SaveProblem::kUnreadable, file.problem);
+  EXPECT_EQ(SaveProblem::kUnreadable, save.save.problem);
   EXPECT_EQ("OptionInfoList[\"WIDTH\"] = 800\r\n", Get(kReal));
   EXPECT_EQ("-- the client's\r\nOptionInfoList[\"WIDTH\"] = 1600\r\n", Get(m_copy));
 }

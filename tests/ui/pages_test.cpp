@@ -247,31 +247,35 @@ TEST_F(TwoHardwareDevices,
          w.Press(PSBTN_CANCEL)});
 }
 
-// Every control has one tool identified by its window.
-void ExpectTools(CSkinPage& page, const UINT* ids, int count) {
+// Every control that the page's template gives an id has one tool, identified by its window.
+void ExpectTools(CSkinPage& page) {
   ASSERT_NE(nullptr, page.m_toolTip.m_hWnd);
-  EXPECT_EQ(count, SendMessageW(page.m_toolTip.m_hWnd, TTM_GETTOOLCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
+  int controls = 0;
+  for (HWND child = GetWindow(page.m_hWnd, GW_CHILD); child;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    if (LOWORD(GetDlgCtrlID(child)) == 0xFFFF)  // a label
+      continue;
+    ++controls;
     TTTOOLINFOW info = {};
     info.cbSize = TTTOOLINFOW_V2_SIZE;
     info.hwnd = page.m_hWnd;
-    info.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(page.m_hWnd, ids[i]));
+    info.uId = reinterpret_cast<UINT_PTR>(child);
     EXPECT_TRUE(
         SendMessageW(page.m_toolTip.m_hWnd, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info)))
-        << ids[i];
+        << GetDlgCtrlID(child);
     EXPECT_TRUE(info.uFlags & TTF_IDISHWND);
     EXPECT_FALSE(info.uFlags & TTF_SUBCLASS);
   }
+  EXPECT_EQ(controls, SendMessageW(page.m_toolTip.m_hWnd, TTM_GETTOOLCOUNT, 0, 0));
 }
 
 TEST_F(SystemPage, RegistersOneTooltipPerControl) {
   SetupWindow w;
-  const UINT ids[] = {IDC_DEVICE, IDC_MODE,      IDC_FULLSCREEN, IDC_MOUSE_EXCLUSIVE,
-                      IDC_SPRITE, IDC_TEXTURE,   IDC_BGM_VOLUME, IDC_EFFECT_VOLUME,
-                      IDC_BGM_ON, IDC_EFFECT_ON, IDC_NO_SOUND};
-  w.Run({SetupWindow::Do([&] { ExpectTools(w.systemPage, ids, 11); }), w.Press(PSBTN_CANCEL)});
+  w.Run({SetupWindow::Do([&] { ExpectTools(w.systemPage); }), w.Press(PSBTN_CANCEL)});
 }
 
+// The English template captions each box with its tooltip key, the command without its slash:
+// a row that pairs a box with another switch shows there.
 TEST_F(OptionPage, ShowsTheSwitchesAndAClickFlipsOnlyItsOwn) {
   SetupWindow w;
   CRegistry& r = Record();
@@ -279,22 +283,26 @@ TEST_F(OptionPage, ShowsTheSwitchesAndAClickFlipsOnlyItsOwn) {
   w.Run({w.ShowTab(1), SetupWindow::Do([&] {
            CSetupCMD& p = w.optionPage;
            ASSERT_TRUE(p.m_bInitialized);
-           for (int i = 0; i < kCmdSwitchCount; ++i) {
-             EXPECT_EQ(GetDlgItem(p.m_hWnd, kSwitchBoxes[i].id), p.SwitchBox(i).m_hWnd) << i;
-             EXPECT_EQ(r.m_aCmdOnOff[i], p.SwitchBox(i).GetCheck()) << i;
-           }
+           HWND english = CreateDialogParamW(nullptr, MAKEINTRESOURCEW(IDD_OPTION_PAGE_EN), nullptr,
+                                             nullptr, 0);
            int before[kCmdSwitchCount];
            memcpy(before, r.m_aCmdOnOff, sizeof(before));
-           for (int i = 0; i < kCmdSwitchCount; ++i) {
-             Click(GetDlgItem(p.m_hWnd, kSwitchBoxes[i].id));
+           for (const SwitchRow& row : kSwitchRows) {
+             const int i = row.cmdSwitch;
+             char caption[64] = "";
+             GetDlgItemTextA(english, row.id, caption, sizeof(caption));
+             EXPECT_STREQ(GetName(row.tipKey), caption) << row.id;
+             EXPECT_EQ(std::string("/") + caption, GetName(row.commandKey)) << row.id;
+             ASSERT_EQ(GetDlgItem(p.m_hWnd, row.id), (p.*row.box).m_hWnd) << row.id;
+             EXPECT_EQ(r.m_aCmdOnOff[i], (p.*row.box).GetCheck()) << row.id;
+             Click((p.*row.box).m_hWnd);
              for (int j = 0; j < kCmdSwitchCount; ++j)
-               EXPECT_EQ(j == i ? !before[j] : before[j], r.m_aCmdOnOff[j]) << i << "," << j;
-             Click(GetDlgItem(p.m_hWnd, kSwitchBoxes[i].id));
-             EXPECT_EQ(before[i], r.m_aCmdOnOff[i]) << i;
+               EXPECT_EQ(j == i ? !before[j] : before[j], r.m_aCmdOnOff[j]) << row.id << "," << j;
+             Click((p.*row.box).m_hWnd);
+             EXPECT_EQ(before[i], r.m_aCmdOnOff[i]) << row.id;
            }
-           UINT ids[kCmdSwitchCount];
-           for (int i = 0; i < kCmdSwitchCount; ++i) ids[i] = kSwitchBoxes[i].id;
-           ExpectTools(p, ids, kCmdSwitchCount);
+           DestroyWindow(english);
+           ExpectTools(p);
            EXPECT_EQ(514, p.m_nBackWidth);
          }),
          w.Press(PSBTN_CANCEL)});

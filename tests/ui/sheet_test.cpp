@@ -152,8 +152,8 @@ void ExpectSystemPageShows(const CRegistry& r, SetupWindow& w) {
 }
 
 void ExpectOptionPageShows(const CRegistry& r, SetupWindow& w) {
-  for (int i = 0; i < kCmdSwitchCount; ++i)
-    EXPECT_EQ(r.m_aCmdOnOff[i], w.optionPage.SwitchBox(i).GetCheck()) << "switch " << i;
+  for (const SwitchRow& row : kSwitchRows)
+    EXPECT_EQ(r.m_aCmdOnOff[row.cmdSwitch], (w.optionPage.*row.box).GetCheck()) << row.id;
 }
 
 TEST_F(SetupSheet, ResetRefreshesOnlyThePagesAlreadyShown) {
@@ -176,7 +176,7 @@ TEST_F(SetupSheet, ResetRefreshesOnlyThePagesAlreadyShown) {
            ExpectOptionPageShows(r, w);  // first shown with the reset record
            const int switchDefault = r.m_aCmdOnOff[0];
            Disturb(r, w);
-           ASSERT_NE(switchDefault, w.optionPage.SwitchBox(0).GetCheck());
+           ASSERT_NE(switchDefault, w.optionPage.m_chkNotrade.GetCheck());
            SendMessageW(w.sheet.m_btnReset.m_hWnd, BM_CLICK, 0, 0);
            EXPECT_EQ(switchDefault, r.m_aCmdOnOff[0]);
            ExpectOptionPageShows(r, w);
