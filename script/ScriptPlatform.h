@@ -37,3 +37,5 @@ std::wstring FromSystemCodePage(const std::string& text);
 
 // Milliseconds of a clock that only moves forward; it may wrap.
 unsigned long TickMs();
+// The clock that the bounds of a run and start-up's budget read: TickMs, or a test's own.
+typedef unsigned long (*TickClock)();

@@ -27,7 +27,7 @@ const char kSavedFile[] = "savedata\\OptionInfo.lua";
 const char kDefaultLub[] = "System\\LuaFiles514\\OptionInfo.lub";
 // A stopped run costs at most its time bound; collecting what it left (millions of small
 // strings up to the memory ceiling) costs the next lookup a few seconds more on a busy machine.
-const double kBoundMs = CScriptHost::kRunTimeBudgetMs + 10000;
+const double kBoundMs = ScriptRun::kTimeBudgetMs + 10000;
 
 // Bodies that never end by themselves, or that grow until something stops them.
 const char* const kRunaways[] = {
