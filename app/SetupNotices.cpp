@@ -42,24 +42,13 @@ std::wstring FileLines(const OptionFileSave& file, const SheetLanguage& language
       lines += L"\r\n" + WithFile(language, IDS_NOT_WRITTEN, file.path);
     return lines;
   }
-  UINT why = 0;
-  switch (file.problem) {
-    case SaveProblem::kUnreadable:
-      why = IDS_STILL_UNREADABLE;
-      break;
-    case SaveProblem::kUnfitUnicode:
-      why = IDS_STILL_UNFIT_UNICODE;
-      break;
-    case SaveProblem::kWouldNotLoad:
-      why = IDS_WOULD_NOT_LOAD;
-      break;
-    case SaveProblem::kTooLarge:
-      why = IDS_STILL_TOO_LARGE;
-      break;
-    case SaveProblem::kNotWritten:
-    case SaveProblem::kNone:
-      break;
-  }
+  // Why the file kept its bytes; a problem without its own line names the file alone.
+  const SaveProblem p = file.problem;
+  const UINT why = p == SaveProblem::kUnreadable     ? IDS_STILL_UNREADABLE
+                   : p == SaveProblem::kUnfitUnicode ? IDS_STILL_UNFIT_UNICODE
+                   : p == SaveProblem::kWouldNotLoad ? IDS_WOULD_NOT_LOAD
+                   : p == SaveProblem::kTooLarge     ? IDS_STILL_TOO_LARGE
+                                                     : 0;
   lines += L"\r\n" + (why ? WithFile(language, why, file.path) : FromSystemCodePage(file.path));
   // Nothing was written: beside the client's copy, the game folder's file kept its bytes too.
   if (file.path != SavedOptionFilePath())

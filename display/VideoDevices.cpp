@@ -2,6 +2,7 @@
 #include "display/VideoDevices.h"
 
 #include "display/ModeRules.h"
+#include "framework/CComPtr.h"
 
 #include <stdlib.h>
 #include <string.h>
@@ -162,17 +163,16 @@ HRESULT WINAPI OnDirect3DDevice(LPSTR, LPSTR name, LPD3DDEVICEDESC7 desc, LPVOID
 }
 
 BOOL WINAPI OnDirectDrawDriver(GUID* guid, LPSTR description, LPSTR, LPVOID, HMONITOR) {
-  IDirectDraw7* directDraw = nullptr;
-  if (FAILED(g_directDraw.createEx(guid, reinterpret_cast<LPVOID*>(&directDraw), IID_IDirectDraw7,
-                                   nullptr)) ||
-      !directDraw)
+  CComPtr<IDirectDraw7> directDraw;
+  if (FAILED(g_directDraw.createEx(guid, reinterpret_cast<LPVOID*>(directDraw.Receive()),
+                                   IID_IDirectDraw7, nullptr)) ||
+      !directDraw.Get())
     return TRUE;
-  IDirect3D7* direct3D = nullptr;
-  if (FAILED(directDraw->QueryInterface(IID_IDirect3D7, reinterpret_cast<void**>(&direct3D))) ||
-      !direct3D) {
-    directDraw->Release();
+  CComPtr<IDirect3D7> direct3D;
+  if (FAILED(directDraw->QueryInterface(IID_IDirect3D7,
+                                        reinterpret_cast<void**>(direct3D.Receive()))) ||
+      !direct3D.Get())
     return TRUE;
-  }
 
   VideoDeviceEntry driver;
   ZeroMemory(&driver, sizeof(driver));
@@ -194,8 +194,6 @@ BOOL WINAPI OnDirectDrawDriver(GUID* guid, LPSTR description, LPSTR, LPVOID, HMO
   direct3D->EnumDevices(OnDirect3DDevice, &driver);
 
   FreeModes(driver);
-  direct3D->Release();
-  directDraw->Release();
   return TRUE;
 }
 

@@ -47,10 +47,8 @@ BoundedLuaState::BoundedLuaState() : m_L(luaL_newstate()) {
 }
 
 BoundedLuaState::~BoundedLuaState() {
-  if (m_L) {
+  if (m_L)
     lua_close(m_L);
-    m_L = nullptr;
-  }
 }
 
 int BoundedLuaState::CallBounded() {

@@ -1,6 +1,8 @@
 // Start-up's lookups, from Start to End, reading included, share one budget of time.
 #pragma once
 
+#include <algorithm>
+
 #include "script/ScriptPlatform.h"
 
 class StartupBudget {
@@ -22,12 +24,17 @@ class StartupBudget {
   void BeginLookup() { m_lookupStart = m_clock(); }
   void EndLookup() { m_usedMs += m_on ? m_clock() - m_lookupStart : 0; }
   // What a run that starts now may take: `bound`, and at start-up its share of the time left.
-  unsigned long RunLimit(unsigned long bound) const;
+  unsigned long RunLimit(unsigned long bound) const {
+    return m_on ? std::min(std::min(bound, kBudgetMs / 3), Left()) : bound;
+  }
   // True at start-up once the time is spent: every lookup then answers as a failed run.
   bool Spent() const { return m_on && Left() == 0; }
 
  private:
-  unsigned long Left() const;
+  unsigned long Left() const {
+    const unsigned long used = m_usedMs + (m_clock() - m_lookupStart);
+    return used < kBudgetMs ? kBudgetMs - used : 0;
+  }
 
   TickClock m_clock;
   bool m_on = false;

@@ -5,12 +5,8 @@
 
 #include <new>
 
-namespace {
-
 // Stopped files remembered at most; older ones are forgotten.
 const size_t kStoppedFilesKept = 32;
-
-}  // namespace
 
 // Enough to tell one version of a file from another, eight bytes at a time: every lookup
 // takes the fingerprint of a file that may be megabytes long.
@@ -29,10 +25,9 @@ ChunkId IdOfChunk(const std::string& path, const std::string& bytes) {
 }
 
 bool UnreadFileRecord::CutShort(int file) const {
-  for (const UnreadFile& unread : m_unread) {
+  for (const UnreadFile& unread : m_unread)
     if (unread.file == file && !unread.tooLarge)
       return true;
-  }
   return false;
 }
 
@@ -64,9 +59,8 @@ void UnreadFileRecord::NoteStopped(const ChunkId& id, int file, bool atLoad, boo
 }
 
 StoppedRun UnreadFileRecord::WhenStopped(const ChunkId& id) const {
-  for (const auto& stopped : m_stopped) {
+  for (const auto& stopped : m_stopped)
     if (stopped.first == id)
       return stopped.second ? StoppedRun::kAtLoad : StoppedRun::kWhenRun;
-  }
   return StoppedRun::kNever;
 }
