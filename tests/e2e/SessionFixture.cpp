@@ -17,8 +17,8 @@ GameSession& SessionFixture::Game() {
     const char* profile = getenv("TESSARIL_PROFILE");
     const std::string suffix =
         profile && *profile && strcmp(profile, "korean") ? std::string(".") + profile : "";
-    m_game.reset(new GameSession(
-        std::string(info->test_suite_name()) + "." + info->name() + suffix, m_parent));
+    m_game.reset(new GameSession(std::string(info->test_suite_name()) + "." + info->name() + suffix,
+                                 m_parent));
   }
   return *m_game;
 }
