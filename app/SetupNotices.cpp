@@ -88,25 +88,20 @@ std::wstring StartupNotice(const SavedFileFound& file,
     }
   }
   std::wstring text;
-  switch (file.status) {
-    case SavedFileStatus::kUnreadable:
-      AddParagraph(text, WithFile(language, IDS_UNREADABLE, file.path));
-      AddParagraph(text, SheetText(language, IDS_UNREADABLE_ON_SAVE));
-      break;
-    case SavedFileStatus::kPrecompiled:
-      AddParagraph(text, WithFile(language, IDS_PRECOMPILED, file.path));
-      AddParagraph(text, SheetText(language, IDS_PRECOMPILED_ON_SAVE));
-      break;
-    case SavedFileStatus::kUnfitUnicode:
-      AddParagraph(text, WithFile(language, IDS_UNFIT_UNICODE, file.path));
-      AddParagraph(text, SheetText(language, IDS_UNFIT_UNICODE_ON_SAVE));
-      break;
-    case SavedFileStatus::kTooLarge:
-      AddParagraph(text, WithFile(language, IDS_SAVED_TOO_LARGE, file.path));
-      break;
-    case SavedFileStatus::kAbsent:
-    case SavedFileStatus::kText:
-      break;
+  // Why the saved file was not used, then what a save will do with it (0: nothing to add).
+  const struct {
+    SavedFileStatus status;
+    UINT found, onSave;
+  } kFindings[] = {{SavedFileStatus::kUnreadable, IDS_UNREADABLE, IDS_UNREADABLE_ON_SAVE},
+                   {SavedFileStatus::kPrecompiled, IDS_PRECOMPILED, IDS_PRECOMPILED_ON_SAVE},
+                   {SavedFileStatus::kUnfitUnicode, IDS_UNFIT_UNICODE, IDS_UNFIT_UNICODE_ON_SAVE},
+                   {SavedFileStatus::kTooLarge, IDS_SAVED_TOO_LARGE, 0}};
+  for (const auto& finding : kFindings) {
+    if (finding.status != file.status)
+      continue;
+    AddParagraph(text, WithFile(language, finding.found, file.path));
+    if (finding.onSave)
+      AddParagraph(text, SheetText(language, finding.onSave));
   }
   AddList(text, language, IDS_TOO_LARGE, tooLarge);
   AddList(text, language, IDS_CUT_SHORT, cutShort);
